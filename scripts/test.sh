@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the host tests natively and the
+# Windows tests under Wine, on a private Xvfb display with one Wine server for
+# the whole run. Exits non-zero when anything fails.
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+root="$(dirname "$here")"
+export LUMENPATH_BUILD="${LUMENPATH_BUILD:-$root/build}"
+build="$LUMENPATH_BUILD"
+
+"$here/build.sh"
+
+. "$here/wine-env.sh"
+display=""
+for n in $(seq 90 130); do
+  [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
+done
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY="$display"
+wineserver -p >/dev/null 2>&1 || true
+cleanup() { wineserver -k >/dev/null 2>&1 || true; kill "$xvfb_pid" 2>/dev/null || true; }
+trap cleanup EXIT
+sleep 1
+
+cd "$build/$LUMENPATH_TEST_ARCH"
+ctest --output-on-failure -j"$(nproc)" "$@"
