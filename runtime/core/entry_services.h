@@ -8,7 +8,8 @@ namespace lp {
 
 struct EntryServices {
   void (*reportErrorByCode)(int32_t code);                        // 0
-  uint32_t (*callDllCommand)(int32_t index, ...);                              // 1
+  uintptr_t (*callDllCommand)(int32_t index, int32_t argCount,
+                              const uintptr_t* args);                      // 1
   ValueRecord (*callLibraryCommand)(CommandFn fn, int32_t argCount,
                                     const ValueRecord* args);                  // 2
   ValueRecord (*callCoreCommand)(CommandFn fn, int32_t argCount,
@@ -23,8 +24,8 @@ struct EntryServices {
   void (*exitProcess)(int32_t code);                              // 9
   void (*run)();                                                               // 10
   void (*loadStartWindow)(uint32_t windowId);                                  // 11
-  uint32_t (*runtimeService)(int32_t number, uint32_t a, uint32_t b, uint32_t c,
-                             uint32_t d);                                      // 12
+  uintptr_t (*runtimeService)(int32_t number, uintptr_t a, uintptr_t b, uintptr_t c,
+                              uintptr_t d);                                    // 12
 };
 
 // Runtime services reached through slot 12.

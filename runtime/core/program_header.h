@@ -10,9 +10,11 @@ namespace lp {
 // A library command: (result record, argument count, first argument record).
 typedef void (*CommandFn)(ValueRecord* result, int32_t argCount, ValueRecord* args);
 // The runtime's library-service entry, handed to each library at start-up.
-typedef int32_t (*LibraryServiceFn)(int32_t code, uint32_t first, uint32_t second);
-// A library's notification function: 1 at start-up, 6 at shutdown; -1 for others.
-typedef int32_t (*LibraryNotifyFn)(int32_t notification, uint32_t first, uint32_t second);
+// Its words may carry addresses, so they are pointer-sized.
+typedef intptr_t (*LibraryServiceFn)(int32_t code, uintptr_t first, uintptr_t second);
+// A library's notification function: 1 at start-up (first = the library-service
+// entry), 6 at shutdown (first = the library's data word); -1 for others.
+typedef intptr_t (*LibraryNotifyFn)(int32_t notification, uintptr_t first, uintptr_t second);
 
 struct ComponentTypeRecord;  // component types, see the component base
 
@@ -73,3 +75,5 @@ enum LibraryNumber : uint32_t {
 
 // Defined by the program (app/), read by the runtime.
 extern "C" const lp::ProgramHeader lp_program_header;
+// The compiled application's entry routine, called once by the process entry.
+extern "C" int lp_program_entry();

@@ -1,0 +1,51 @@
+// The library-service entry: how components and commands reach the runtime.
+#pragma once
+#include <cstdint>
+
+namespace lp {
+
+enum LibraryServiceCode : int32_t {
+  kSvcProgramIcons = 1000,
+  kSvcWindowRegistry = 1001,
+  kSvcComponentType = 1002,
+  kSvcUnitDestroyed = 2000,
+  kSvcToDouble = 2001,
+  kSvcProgramDirectory = 2003,
+  kSvcProgramFileName = 2004,
+  kSvcLoadWindow = 2005,
+  kSvcFindComponent = 2006,
+  kSvcRequireComponent = 2007,
+  kSvcRaiseEvent = 2008,
+  kSvcLoadBegins = 2009,
+  kSvcLoadEnds = 2010,
+  kSvcProcessMessages = 2018,
+  kSvcAllocate = 2024,
+  kSvcFree = 2025,
+  kSvcReallocate = 2026,
+  kSvcRaiseTypedEvent = 2031,
+  // Codes of this runtime's own, for the window component.
+  kSvcCreatingModalWindow = 2032,   // whether the window being created is modal
+  kSvcWindowAccelerators = 2033,    // window id -> its accelerator table
+  kSvcRestoreDisabledWindows = 2034,// window id: undo what its modal load disabled
+  kSvcEventSuspended = 2035,        // whether event dispatch is suspended
+  kSvcAddIdleHandler = 2036,        // IdleRegistration*
+  kSvcRemoveIdleHandler = 2037,     // window handle
+};
+
+// Argument of kSvcLoadWindow.
+struct LoadRequest {
+  uint32_t windowId;
+  void* owner;  // a component object, or null
+  int32_t modal;
+};
+
+// Argument of kSvcAddIdleHandler.
+struct IdleRegistration {
+  void* window;
+  void (*callback)(uintptr_t argument);
+  uintptr_t argument;
+};
+
+intptr_t libraryService(int32_t code, uintptr_t first, uintptr_t second);
+
+}  // namespace lp

@@ -1,0 +1,77 @@
+// How the process ends: exit codes, the cleanup routine, library
+// notifications and the run-time error report, seen from outside.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "process_harness.h"
+
+namespace {
+
+struct Probe {
+  test::ProgramRun run;
+  std::string log;
+};
+
+Probe runProbe(const std::string& mode) {
+  std::string folder = test::freshTempFolder("probe-" + mode);
+  std::string log = folder + "log.txt";
+  Probe probe;
+  probe.run = test::runProgram(PROBE_PATH, mode + " \"" + log + "\"");
+  probe.log = test::readFile(log);
+  return probe;
+}
+
+TEST(ProcessEnd, StartWindowMissingReportsAndSkipsCleanup) {
+  Probe p = runProbe("no-templates");
+  ASSERT_FALSE(p.run.timedOut);
+  EXPECT_EQ(p.run.exitCode, 0xFFFFFFFFul);
+  ASSERT_EQ(p.run.boxes.size(), 1u);
+  EXPECT_EQ(p.run.boxes[0].first, "错误");
+  EXPECT_EQ(p.run.boxes[0].second, "运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n");
+  // Libraries still hear of the shutdown, but the cleanup routine is forgotten.
+  EXPECT_EQ(p.log, "notify1\nnotify6\n");
+}
+
+TEST(ProcessEnd, ExitServiceRunsShutdownAndCleanupOnce) {
+  Probe p = runProbe("exit-service");
+  ASSERT_FALSE(p.run.timedOut);
+  EXPECT_EQ(p.run.exitCode, 7u);
+  EXPECT_TRUE(p.run.boxes.empty());
+  EXPECT_EQ(p.log, "notify1\ncleanup\nnotify6\n");
+}
+
+TEST(ProcessEnd, ExitFromAnotherThreadEndsOnTheGuiThread) {
+  Probe p = runProbe("exit-thread");
+  ASSERT_FALSE(p.run.timedOut);
+  EXPECT_EQ(p.run.exitCode, 5u);
+  EXPECT_EQ(p.log, "notify1\ncleanup\nnotify6\n");
+}
+
+TEST(ProcessEnd, ReportByCodeShowsCodeLineAndText) {
+  Probe p = runProbe("error-code");
+  EXPECT_EQ(p.run.exitCode, 0xFFFFFFFFul);
+  ASSERT_EQ(p.run.boxes.size(), 1u);
+  EXPECT_EQ(p.run.boxes[0].second,
+            "运行时出错!\r\n\r\n错误代码：4\r\n\r\n错误信息：数组成员引用下标必须大于等于1\r\n");
+  EXPECT_EQ(p.log, "notify1\nnotify6\n");
+}
+
+TEST(ProcessEnd, AllocationFailureShowsSizeWithoutCodeLine) {
+  Probe p = runProbe("alloc-fail");
+  EXPECT_EQ(p.run.exitCode, 0xFFFFFFFFul);
+  ASSERT_EQ(p.run.boxes.size(), 1u);
+  EXPECT_EQ(p.run.boxes[0].second, "运行时出错!\r\n\r\n错误信息：分配 2147483632 字节内存失败!\r\n");
+}
+
+TEST(ProcessEnd, RunWithoutWindowsReturnsAndEndsWithZero) {
+  Probe p = runProbe("working-directory");
+  EXPECT_EQ(p.run.exitCode, 0u);
+  EXPECT_TRUE(p.run.boxes.empty());
+  // Started from another folder, the program works in its own folder.
+  std::string probeFolder = test::windowsPath(PROBE_PATH);
+  probeFolder = probeFolder.substr(0, probeFolder.find_last_of('\\'));
+  EXPECT_EQ(p.log, "notify1\n" + probeFolder + "\nentry returns\ncleanup\nnotify6\n");
+}
+
+}  // namespace
