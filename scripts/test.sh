@@ -23,5 +23,9 @@ cleanup() { wineserver -k >/dev/null 2>&1 || true; kill "$xvfb_pid" 2>/dev/null 
 trap cleanup EXIT
 sleep 1
 
-cd "$build/$LUMENPATH_TEST_ARCH"
-ctest --output-on-failure -j"$(nproc)" "$@"
+status=0
+echo "== host tests (native)"
+(cd "$build/host" && ctest --output-on-failure -j"$(nproc)" "$@") || status=1
+echo "== Windows tests (under Wine, $LUMENPATH_TEST_ARCH)"
+(cd "$build/$LUMENPATH_TEST_ARCH" && ctest --output-on-failure -j"$(nproc)" "$@") || status=1
+exit $status

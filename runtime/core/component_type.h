@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 #include <cstdint>
+#include "runtime/components/property_facts.h"
 #include "runtime/core/component_object.h"
 
 namespace lp {
@@ -17,24 +18,7 @@ struct PropertyDescriptor {
   const char* pickList;
 };
 
-enum PropertyType : uint16_t {
-  kPropInteger = 1001,
-  kPropLogical = 1003,
-  kPropText = 1005,
-  kPropChoice = 1006,
-  kPropPicture = 1009,
-  kPropIcon = 1010,
-  kPropMousePointer = 1011,
-  kPropSound = 1012,
-  kPropFont = 1013,
-  kPropColor = 1014,
-  kPropColorOrNone = 1015,
-  kPropFileName = 1016,
-  kPropBackColor = 1017,
-  kPropDataSource = 1018,
-  kPropDataColumn = 1020,
-  kPropCustomData = 1024,
-};
+// Property type codes and type flags are those of the portable type facts.
 
 // A property value as setProperty takes it and getProperty gives it: a word
 // (integer, logical, choice, colour, or the address of a text or buffer) and,
@@ -93,24 +77,9 @@ struct ComponentTypeRecord {
   const void* elements;
 };
 
-enum TypeFlags : uint32_t {
-  kTypeHasFilterMessage = 0x00000020,
-  kTypeWindowComponent = 0x00000040,
-  kTypeContainer = 0x00000080,
-  kTypeNeverRecreated = 0x00000010,
-  kTypeMenu = 0x00000004,
-  kTypePagedContainer = 0x00000100,
-  kTypeRadioMnemonic = 0x00000400,
-  kTypeDefaultButton = 0x00000800,
-  kTypeCheckMnemonic = 0x00001000,
-  kTypeLabelMnemonic = 0x00002000,
-  kTypeGroupMnemonic = 0x00004000,
-  kTypeFunctionProvider = 0x00008000,
-  kTypeNoInitialFocus = 0x00010000,
-  kTypeDataSource = 0x00080000,
-  kTypeDockableBar = 0x00100000,
-  kTypeDragsWindow = 0x04000000,
-};
+// Type flags the runtime tests besides the portable ones.
+constexpr uint32_t kTypeMenu = 0x00000004;
+constexpr uint32_t kTypePagedContainer = 0x00000100;
 
 template <typename Fn>
 Fn componentEntry(const ComponentTypeRecord* type, int32_t number) {

@@ -415,7 +415,7 @@ void recreateComponent(uint32_t windowId, uint32_t unitId) {
   if (!old || index <= 0) return;
   const UnitRecord& unit = window->working.units[static_cast<size_t>(index)];
   const ComponentTypeRecord* type = componentType(unit.component.head.typeCode);
-  if (!type || (type->flags & kTypeNeverRecreated)) return;
+  if (!type || (type->flags & kTypeNotRecreated)) return;
   GetAllPropertyDataFn getAll = componentEntry<GetAllPropertyDataFn>(type, kEntryGetAllPropertyData);
   CreateFn create = componentEntry<CreateFn>(type, kEntryCreate);
   if (!getAll || !create) return;

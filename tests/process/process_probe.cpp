@@ -64,7 +64,7 @@ extern "C" int lp_program_entry() {
   } else if (mode == "error-code") {
     rt.reportErrorByCode(4);
   } else if (mode == "alloc-fail") {
-    rt.allocate(0x7FFFFFF0);
+    rt.allocate(-5);  // refused on every width (a 2 GB request may succeed in 64 bits)
   } else if (mode == "working-directory") {
     char folder[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, folder);

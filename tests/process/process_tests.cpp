@@ -61,7 +61,7 @@ TEST(ProcessEnd, AllocationFailureShowsSizeWithoutCodeLine) {
   Probe p = runProbe("alloc-fail");
   EXPECT_EQ(p.run.exitCode, 0xFFFFFFFFul);
   ASSERT_EQ(p.run.boxes.size(), 1u);
-  EXPECT_EQ(p.run.boxes[0].second, "运行时出错!\r\n\r\n错误信息：分配 2147483632 字节内存失败!\r\n");
+  EXPECT_EQ(p.run.boxes[0].second, "运行时出错!\r\n\r\n错误信息：分配 -5 字节内存失败!\r\n");
 }
 
 TEST(ProcessEnd, RunWithoutWindowsReturnsAndEndsWithZero) {
