@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <vector>
+#include "runtime/core/gbk.h"
 
 namespace lp {
 
@@ -19,11 +19,8 @@ static std::string translateToHostPath(const std::string& windowsPath) {
   UnixFileNameFn unixFileName = unixFileNameFunction();
   if (!unixFileName) return "";
   // Paths inside the runtime are GBK; the export takes a wide path.
-  int n = MultiByteToWideChar(936, 0, windowsPath.c_str(), -1, nullptr, 0);
-  if (n <= 0) return "";
-  std::vector<WCHAR> wide(n);
-  MultiByteToWideChar(936, 0, windowsPath.c_str(), -1, wide.data(), n);
-  char* hostPath = unixFileName(wide.data());
+  std::wstring wide = gbkToWide(windowsPath);
+  char* hostPath = unixFileName(wide.c_str());
   if (!hostPath) return "";
   std::string result = hostPath;
   HeapFree(GetProcessHeap(), 0, hostPath);
