@@ -85,8 +85,8 @@ TEST(MkdbInputs, PinyinKeysAreLowerCaseLetters) {
 
 TEST(MkdbCommand, RefusesBadArgumentsAndLeavesNoFileOnFailure) {
   TempFile keys("csj\t创世记\n");
-  const std::string out = "/tmp/lp-mkdb-test-out.kx";
-  std::remove(out.c_str());
+  TempFile reserved("");
+  const std::string out = reserved.path() + ".kx";
   int status = 0;
   jet4test::run(quoted(kTool) + " --out " + out + " 2>/dev/null", &status);
   EXPECT_EQ(status, 2);
