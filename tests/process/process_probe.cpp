@@ -25,8 +25,13 @@ void logLine(const char* line) {
 
 void cleanup() { logLine("cleanup"); }
 
-intptr_t probeNotify(int32_t notification, uintptr_t, uintptr_t) {
-  if (notification == 1) logLine("notify1");
+lp::LibraryServiceFn g_service = nullptr;
+
+intptr_t probeNotify(int32_t notification, uintptr_t first, uintptr_t) {
+  if (notification == 1) {
+    g_service = reinterpret_cast<lp::LibraryServiceFn>(first);
+    logLine("notify1");
+  }
   if (notification == 6) logLine("notify6");
   return notification == 1 || notification == 6 ? 0 : -1;
 }
@@ -43,8 +48,13 @@ DWORD WINAPI exitFromThread(LPVOID) {
 
 }  // namespace
 
+// Three DLL commands: one that resolves, one whose file does not exist and
+// one whose export no system DLL has.
+const char* const kDllFiles[3] = {"", "nosuch.dll", ""};
+const char* const kDllExports[3] = {"GetTickCount", "Nothing", "NoSuchExport"};
+
 extern "C" const lp::ProgramHeader lp_program_header = {
-    3, 0, 0x14536, nullptr, nullptr, 0, nullptr, 0, 1, kLibraries, 0, nullptr, nullptr};
+    3, 0, 0x14536, nullptr, nullptr, 0, nullptr, 0, 1, kLibraries, 3, kDllFiles, kDllExports};
 
 extern "C" int lp_program_entry() {
   const std::string mode = __argc > 1 ? __argv[1] : "";
@@ -65,6 +75,17 @@ extern "C" int lp_program_entry() {
     rt.reportErrorByCode(4);
   } else if (mode == "alloc-fail") {
     rt.allocate(-5);  // refused on every width (a 2 GB request may succeed in 64 bits)
+  } else if (mode == "dll-call") {
+    uintptr_t ticks = rt.callDllCommand(0, 0, nullptr);
+    logLine(ticks != 0 ? "dll ok" : "dll zero");
+  } else if (mode == "dll-missing-file") {
+    rt.callDllCommand(1, 0, nullptr);
+  } else if (mode == "dll-missing-export") {
+    rt.callDllCommand(2, 0, nullptr);
+  } else if (mode == "missing-component") {
+    g_service(2007, 0x52010001u, 0x16010001u);
+  } else if (mode == "missing-window-property") {
+    rt.readProperty(0x52010001u, 0, 0, -1);
   } else if (mode == "working-directory") {
     char folder[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, folder);

@@ -75,3 +75,37 @@ TEST(ProcessEnd, RunWithoutWindowsReturnsAndEndsWithZero) {
 }
 
 }  // namespace
+
+namespace {
+
+std::string reportText(const std::string& message) {
+  return "运行时出错!\r\n\r\n错误信息：" + message + "\r\n";
+}
+
+TEST(RuntimeReports, DllCommandsResolveOrReportWhatIsMissing) {
+  Probe ok = runProbe("dll-call");
+  EXPECT_EQ(ok.run.exitCode, 0u);
+  EXPECT_NE(ok.log.find("dll ok"), std::string::npos);
+
+  Probe file = runProbe("dll-missing-file");
+  EXPECT_EQ(file.run.exitCode, 0xFFFFFFFFul);
+  ASSERT_EQ(file.run.boxes.size(), 1u);
+  EXPECT_EQ(file.run.boxes[0].second, reportText("无法找到指定DLL库文件“nosuch.dll”中的输出命令“Nothing”"));
+
+  Probe exported = runProbe("dll-missing-export");
+  ASSERT_EQ(exported.run.boxes.size(), 1u);
+  EXPECT_EQ(exported.run.boxes[0].second, reportText("无法找到指定DLL库文件中的输出命令“NoSuchExport”"));
+}
+
+TEST(RuntimeReports, MissingComponentsAndWindowsEndTheProgram) {
+  Probe component = runProbe("missing-component");
+  EXPECT_EQ(component.run.exitCode, 0xFFFFFFFFul);
+  ASSERT_EQ(component.run.boxes.size(), 1u);
+  EXPECT_EQ(component.run.boxes[0].second, reportText("指定窗口或窗口组件不存在或尚未载入"));
+
+  Probe window = runProbe("missing-window-property");
+  ASSERT_EQ(window.run.boxes.size(), 1u);
+  EXPECT_EQ(window.run.boxes[0].second, reportText("未载入欲访问窗口组件所在的窗口"));
+}
+
+}  // namespace
