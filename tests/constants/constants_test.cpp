@@ -44,4 +44,12 @@ TEST(ConstantSegment, TextsAreStoredEncipheredInGbk) {
   EXPECT_NE(byteSet(lp::constants::kCaption), decipher(lp::constants::kCaption));
 }
 
+TEST(ConstantSegment, CarriesTheDatabaseFile) {
+  std::string database = byteSet(lp::constants::kDatabase);
+  if (database.empty()) GTEST_SKIP() << "built without lp-mkdb";
+  EXPECT_EQ(database.substr(0, 19), std::string("\0\1\0\0Standard Jet DB", 19));
+  EXPECT_EQ(database.size() % 4096, 0u) << "whole pages";
+  EXPECT_EQ(lp::constants::kDatabase + 8 + database.size(), lp::constants::kSegmentLength);
+}
+
 }  // namespace
