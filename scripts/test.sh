@@ -10,6 +10,12 @@ build="$LUMENPATH_BUILD"
 
 "$here/build.sh"
 
+status=0
+# The host tests run with the machine's own environment, before the Wine one
+# (its MDBICONV and locale are for the driver under Wine).
+echo "== host tests (native)"
+(cd "$build/host" && ctest --output-on-failure -j"$(nproc)" "$@") || status=1
+
 . "$here/wine-env.sh"
 display=""
 for n in $(seq 90 130); do
@@ -23,9 +29,6 @@ cleanup() { wineserver -k >/dev/null 2>&1 || true; kill "$xvfb_pid" 2>/dev/null 
 trap cleanup EXIT
 sleep 1
 
-status=0
-echo "== host tests (native)"
-(cd "$build/host" && ctest --output-on-failure -j"$(nproc)" "$@") || status=1
 echo "== Windows tests (under Wine, $LUMENPATH_TEST_ARCH)"
 (cd "$build/$LUMENPATH_TEST_ARCH" && ctest --output-on-failure -j"$(nproc)" "$@") || status=1
 exit $status

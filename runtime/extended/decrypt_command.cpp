@@ -1,4 +1,4 @@
-#include "runtime/extended/decrypt_data.h"
+#include "runtime/extended/decrypt_command.h"
 
 #include <cstring>
 

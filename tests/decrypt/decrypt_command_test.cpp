@@ -1,6 +1,6 @@
 // DecryptData called the way compiled code calls a library command: value
 // records in, a byte-set value record out.
-#include "runtime/extended/decrypt_data.h"
+#include "runtime/extended/decrypt_command.h"
 
 #include <gtest/gtest.h>
 
