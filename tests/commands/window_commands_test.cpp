@@ -121,10 +121,15 @@ TEST_F(WindowCommands, DestroyImmediatelyReenablesWhatAModalWindowDisabled) {
   DestroyWindow(other);
 }
 
-TEST_F(WindowCommands, DestroyOfAComponentRemovesItFromItsWindow) {
+TEST_F(WindowCommands, DestroyOfAComponentRemovesItAndWhatItHoldsFromItsWindow) {
+  lp::ComponentObject inner;
+  inner.window = CreateWindowA("LpStandIn", "", WS_CHILD, 0, 0, 5, 5, label.window, nullptr, nullptr, nullptr);
+  record().working.units.emplace_back().id = 0x16010004;
+  record().slots.emplace_back().object = &inner;
   core(lp::kCmdDestroy, {labelArg});
   EXPECT_FALSE(IsWindow(label.window));
   EXPECT_EQ(record().slots[1].object, nullptr);
+  EXPECT_EQ(record().slots[3].object, nullptr);
   EXPECT_FALSE(record().closing);
   EXPECT_TRUE(IsWindow(window.window));
 }
