@@ -1,8 +1,45 @@
 // The Core Library: the standard components and the core commands.
+#include "runtime/core/command_numbers.h"
+#include "runtime/core/desktop_commands.h"
+#include "runtime/core/file_commands.h"
+#include "runtime/core/ini_commands.h"
 #include "runtime/core/library_table.h"
+#include "runtime/core/text_commands.h"
+#include "runtime/core/window_commands.h"
 
 namespace lp {
+namespace {
 
-const LibraryInfo kCoreLibraryInfo = makeLibrary("Core Library", 0, nullptr, 0, nullptr, plainLibraryNotify);
+// Indexed by CoreCommand; the component methods and database commands are
+// filled in by their components.
+constexpr CommandFn kCoreCommands[kCoreCommandCount] = {
+    /* kCmdLoadWindow */ cmdLoadWindow,
+    /* kCmdFindText */ cmdFindText,
+    /* kCmdToNumber */ cmdToNumber,
+    /* kCmdRemoveAllSpaces */ cmdRemoveAllSpaces,
+    /* kCmdSplitText */ cmdSplitText,
+    /* kCmdToText */ cmdToText,
+    /* kCmdRemoveFile */ cmdRemoveFile,
+    /* kCmdFileExists */ cmdFileExists,
+    /* kCmdWriteToFile */ cmdWriteToFile,
+    /* kCmdSetClipboardText */ cmdSetClipboardText,
+    /* kCmdInfoBox */ cmdInfoBox,
+    /* kCmdDoEvents */ cmdDoEvents,
+    /* kCmdDestroy */ cmdDestroy,
+    /* kCmdMove */ cmdMove,
+    /* kCmdOpenDialog */ nullptr,
+    /* kCmdListBoxGetItemText */ nullptr,
+    /* kCmdListBoxAddItem */ nullptr,
+    /* kCmdListBoxClear */ nullptr,
+    /* kCmdEditBoxAppendText */ nullptr,
+    /* kCmdReadIni */ cmdReadIni,
+    /* kCmdWriteIni */ cmdWriteIni,
+};
+static_assert(kCmdWriteIni == 20, "the table above lists the commands in CoreCommand order");
+
+}  // namespace
+
+const LibraryInfo kCoreLibraryInfo =
+    makeLibrary("Core Library", 0, nullptr, kCoreCommandCount, kCoreCommands, plainLibraryNotify);
 
 }  // namespace lp
