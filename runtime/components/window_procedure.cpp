@@ -104,6 +104,7 @@ void destroyed(WindowObject& w) {
 void gone(WindowObject* w) {
   const uint32_t windowId = w->windowId, unitId = w->unitId;
   forgetWindowObject(*w);
+  callRuntime(kSvcRemoveIdleHandler, reinterpret_cast<uintptr_t>(w->window));
   SetWindowLongPtrW(w->window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(w->classProcedure));
   if (w->bigIcon) DestroyIcon(w->bigIcon);
   if (w->smallIcon) DestroyIcon(w->smallIcon);

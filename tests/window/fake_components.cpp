@@ -104,8 +104,8 @@ void* provider(int32_t number) {
 }
 
 const lp::PropertyDescriptor kProperties[2] = {
-    {"", "Caption", lp::kPropText, 0, ""},
-    {"", "Rebuild", lp::kPropLogical, 0, ""},
+    {"", "Caption", "", lp::kPropText, 0, ""},
+    {"", "Rebuild", "", lp::kPropLogical, 0, ""},
 };
 
 const lp::ComponentTypeRecord kTypes[3] = {

@@ -8,6 +8,7 @@
 #include "runtime/core/event_dispatch.h"
 #include "runtime/core/library_table.h"
 #include "runtime/core/message_pump.h"
+#include "runtime/core/window_loader.h"
 #include "runtime/core/window_registry.h"
 
 extern "C" const lp::ProgramHeader lp_program_header;

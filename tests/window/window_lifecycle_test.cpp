@@ -3,6 +3,7 @@
 #include "fake_components.h"
 #include "runtime/components/window_component.h"
 #include "runtime/core/entry_services.h"
+#include "runtime/core/window_loader.h"
 #include "runtime/core/window_registry.h"
 #include "window_fixture.h"
 
