@@ -144,7 +144,10 @@ LRESULT CALLBACK windowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
       return allowedBy(raiseEvent(w.windowId, 0, 1)) ? result : FALSE;
     }
     case kMsgPendingDestroy:
-      if (w.pendingDestroy) finishWindow(w);
+      // Whoever posted it (the Destroy command included) asked for a destroy
+      // without the close event.
+      w.pendingDestroy = true;
+      finishWindow(w);
       return 0;
     case WM_DESTROY:
       destroyed(w);
