@@ -1,4 +1,5 @@
 // The Core Library: the standard components and the core commands.
+#include "runtime/components/core_type_records.h"
 #include "runtime/core/command_numbers.h"
 #include "runtime/core/desktop_commands.h"
 #include "runtime/core/file_commands.h"
@@ -40,6 +41,6 @@ static_assert(kCmdWriteIni == 20, "the table above lists the commands in CoreCom
 }  // namespace
 
 const LibraryInfo kCoreLibraryInfo =
-    makeLibrary("Core Library", 0, nullptr, kCoreCommandCount, kCoreCommands, plainLibraryNotify);
+    makeLibrary("Core Library", kCoreTypeCount, kCoreTypeRecords, kCoreCommandCount, kCoreCommands, plainLibraryNotify);
 
 }  // namespace lp

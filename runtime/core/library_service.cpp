@@ -28,6 +28,27 @@ void programIcons(HICON* out) {
   out[1] = small;
 }
 
+int32_t unitAt(uint32_t windowId, UnitInfo* info) {
+  WindowRecord* window = findWindow(windowId);
+  if (!window || !info || info->position < 0) return 0;
+  const auto& units = window->working.units;
+  const size_t position = static_cast<size_t>(info->position);
+  if (position >= units.size()) return 0;
+  const UnitRecord& unit = units[position];
+  info->id = unit.id;
+  info->typeCode = unit.isMenu ? unit.menu.head.typeCode : unit.component.head.typeCode;
+  info->state = unit.isMenu ? 0 : unit.component.state;
+  info->tabOrder = unit.isMenu ? 0 : unit.component.tabOrder;
+  info->menuPosition = -1;
+  if (unit.isMenu) {
+    info->menuPosition = 0;
+    for (size_t i = 0; i < position; ++i) info->menuPosition += units[i].isMenu ? 1 : 0;
+  }
+  info->object = position < window->slots.size() ? liveObject(*window, static_cast<int>(position)) : nullptr;
+  info->cursor = position < window->slots.size() ? window->slots[position].cursor : nullptr;
+  return 1;
+}
+
 ComponentObject* findComponent(uint32_t windowId, uint32_t unitId) {
   WindowRecord* window = findWindow(windowId);
   if (!window) return nullptr;
@@ -114,6 +135,16 @@ intptr_t libraryService(int32_t code, uintptr_t first, uintptr_t second) {
     case kSvcRemoveIdleHandler:
       removeIdleHandler(reinterpret_cast<HWND>(first));
       return 0;
+    case kSvcUnitAt:
+      return unitAt(static_cast<uint32_t>(first), reinterpret_cast<UnitInfo*>(second));
+    case kSvcWindowAt: {
+      const auto& windows = windowRecords();
+      return first < windows.size() ? static_cast<intptr_t>(windows[first].working.id) : 0;
+    }
+    case kSvcLastWindowGone:
+      return state.running && !anyWindowOpen() ? 1 : 0;
+    case kSvcHiddenOwner:
+      return reinterpret_cast<intptr_t>(state.messageWindow);
     default:
       return 0;
   }

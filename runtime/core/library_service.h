@@ -30,6 +30,10 @@ enum LibraryServiceCode : int32_t {
   kSvcEventSuspended = 2035,        // whether event dispatch is suspended
   kSvcAddIdleHandler = 2036,        // IdleRegistration*
   kSvcRemoveIdleHandler = 2037,     // window handle
+  kSvcUnitAt = 2038,                // window id, UnitInfo*: a unit by position; 1 when it exists
+  kSvcWindowAt = 2039,              // index -> id of the program's window there, 0 past the end
+  kSvcLastWindowGone = 2040,        // 1 when the loop runs and no window of the program is left
+  kSvcHiddenOwner = 2041,           // the runtime's hidden window, owner of taskbar-less windows
 };
 
 // Argument of kSvcLoadWindow.
@@ -37,6 +41,19 @@ struct LoadRequest {
   uint32_t windowId;
   void* owner;  // a component object, or null
   int32_t modal;
+};
+
+// Argument of kSvcUnitAt: what a window component needs to know of one unit
+// of its window (focus order, default buttons, mnemonics, menu commands).
+struct UnitInfo {
+  int32_t position;      // in: position in the window's unit list
+  uint32_t id;
+  uint32_t typeCode;
+  uint32_t state;        // bit 0 visible, bit 1 disabled, bit 2 tab stop
+  int32_t tabOrder;
+  int32_t menuPosition;  // position among the window's menu units; -1 for other units
+  void* object;          // the live component object, or null
+  void* cursor;          // the cursor loaded for the unit (HCURSOR), or null
 };
 
 // Argument of kSvcAddIdleHandler.

@@ -1,5 +1,7 @@
 #include "runtime/core/window_loader.h"
 
+#include "runtime/components/placeholder_component.h"
+
 #include "runtime/core/error_report.h"
 #include "runtime/core/event_dispatch.h"
 #include "runtime/core/library_service.h"
@@ -65,9 +67,11 @@ bool createUnits(WindowRecord& window, bool reuse, HWND owner, HMENU menu) {
     const UnitRecord& unit = units[index];
     const ComponentUnit& c = unit.component;
     const ComponentTypeRecord* type = componentType(c.head.typeCode);
-    CreateFn create = componentEntry<CreateFn>(type, kEntryCreate);
-    if (!create) return false;
     const bool own = index == 0;
+    CreateFn create = componentEntry<CreateFn>(type, kEntryCreate);
+    // A component whose type has no Win32 part yet stands as the placeholder.
+    if (!create && type && !own) create = createPlaceholder;
+    if (!create) return false;
     uint32_t style = 0;
     if (!(type->flags & kTypeFunctionProvider)) {
       const bool disabled = (c.state & kStateDisabled) && !(own && reuse);

@@ -1,0 +1,26 @@
+#include "runtime/components/core_type_records.h"
+
+#include "runtime/components/type_records.h"
+#include "runtime/components/window_component.h"
+
+namespace lp {
+namespace {
+
+// The Core Library's types that have their Win32 part; a type missing here
+// is shown as the placeholder when a window holds one.
+const TypeProvider kCoreProviders[] = {
+    {kWindowType, windowInterface},
+};
+
+bool buildCoreTypes() {
+  buildTypeRecords(kCoreTypes, kCoreTypeCount, kCoreProviders,
+                   sizeof kCoreProviders / sizeof kCoreProviders[0], kCoreTypeRecords);
+  return true;
+}
+
+}  // namespace
+
+ComponentTypeRecord kCoreTypeRecords[kCoreTypeCount];
+const bool kCoreTypesBuilt = buildCoreTypes();
+
+}  // namespace lp

@@ -1,0 +1,76 @@
+#include "runtime/components/placeholder_component.h"
+
+#include <string>
+
+#include "runtime/core/gbk.h"
+
+namespace lp {
+
+const char kPlaceholderText[] = "因所在支持库载入出错而无法创建";
+
+namespace {
+
+const wchar_t kClassName[] = L"LumenPathPlaceholder";
+
+struct Placeholder : ComponentObject {};
+
+LRESULT CALLBACK placeholderProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd, &ps);
+      RECT r;
+      GetClientRect(hwnd, &r);
+      FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+      HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+      SetTextColor(dc, RGB(255, 0, 0));
+      SetBkMode(dc, TRANSPARENT);
+      const std::wstring text = gbkToWide(kPlaceholderText);
+      DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+      SelectObject(dc, old);
+      EndPaint(hwnd, &ps);
+      return 0;
+    }
+    case WM_NCDESTROY:
+      delete reinterpret_cast<Placeholder*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+bool registerClass() {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSW existing;
+  if (GetClassInfoW(instance, kClassName, &existing)) return true;
+  WNDCLASSW wc = {};
+  wc.lpfnWndProc = placeholderProcedure;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.lpszClassName = kClassName;
+  return RegisterClassW(&wc) != 0;
+}
+
+}  // namespace
+
+ComponentObject* createPlaceholder(const uint8_t*, int32_t, uint32_t presetStyle, HWND parent, uint32_t controlId,
+                                   HMENU, int32_t left, int32_t top, int32_t width, int32_t height,
+                                   uint32_t windowId, uint32_t unitId, HWND, int32_t) {
+  if (!registerClass()) return nullptr;
+  auto* object = new Placeholder;
+  object->windowId = windowId;
+  object->unitId = unitId;
+  object->window = CreateWindowExW(0, kClassName, L"", (presetStyle & ~WS_TABSTOP) | WS_CHILD | WS_CLIPSIBLINGS,
+                                   left, top, width, height, parent,
+                                   reinterpret_cast<HMENU>(static_cast<uintptr_t>(controlId)),
+                                   GetModuleHandleW(nullptr), nullptr);
+  if (!object->window) {
+    delete object;
+    return nullptr;
+  }
+  SetWindowLongPtrW(object->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
+  return object;
+}
+
+}  // namespace lp
