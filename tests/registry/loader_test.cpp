@@ -125,14 +125,25 @@ TEST_F(Loader, ModalLoadDisablesOtherWindowsUntilRestored) {
   EXPECT_TRUE(IsWindowEnabled(own));
 }
 
-TEST_F(Loader, UnknownCreateEntryFailsTheLoadAndLeavesNothing) {
+TEST_F(Loader, AUnitWithoutTypeRecordFailsTheLoadAndLeavesNothing) {
   lp::WindowTemplate w = windowB();
-  w.units.push_back(fake::childUnit(0x16010102u, fake::kBrokenType, 5, 5));
+  w.units.push_back(fake::childUnit(0x16010102u, 0x00010009u, 5, 5));  // beyond the library's types
   fake::loadTemplates({w});
   lp::WindowRecord& b = *lp::findWindow(fake::kWindowB);
   EXPECT_FALSE(lp::loadWindow(b, false, false, nullptr));
   EXPECT_EQ(lp::liveObject(b, 0), nullptr);
   EXPECT_EQ(lp::runtime().suspendCount, 0);
+}
+
+TEST_F(Loader, ATypeWithoutCreateEntryLoadsAsAPlaceholder) {
+  lp::WindowTemplate w = windowB();
+  w.units.push_back(fake::childUnit(0x16010102u, fake::kBrokenType, 5, 5));
+  fake::loadTemplates({w});
+  lp::WindowRecord& b = *lp::findWindow(fake::kWindowB);
+  ASSERT_TRUE(lp::loadWindow(b, false, false, nullptr));
+  lp::ComponentObject* stand = lp::liveObject(b, lp::findUnit(b, 0x16010102u));
+  ASSERT_NE(stand, nullptr);
+  EXPECT_EQ(GetParent(stand->window), lp::liveObject(b, 0)->window);
 }
 
 TEST_F(Loader, NonModalLoadWithADeadOwnerFails) {
