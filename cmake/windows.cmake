@@ -18,7 +18,9 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
-# A host tool built by the native build, found by name.
+# A host tool built by the native build, found by name (each tool is built
+# in a folder of its own under the tools folder).
 function(lp_host_tool var name)
-  find_program(${var} ${name} PATHS "${LUMENPATH_HOST_TOOLS}" NO_DEFAULT_PATH REQUIRED)
+  file(GLOB tool_folders LIST_DIRECTORIES true "${LUMENPATH_HOST_TOOLS}/*")
+  find_program(${var} ${name} PATHS "${LUMENPATH_HOST_TOOLS}" ${tool_folders} NO_DEFAULT_PATH REQUIRED)
 endfunction()

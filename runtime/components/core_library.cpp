@@ -7,6 +7,7 @@
 #include "runtime/core/library_table.h"
 #include "runtime/core/text_commands.h"
 #include "runtime/core/window_commands.h"
+#include "runtime/extended/database_commands.h"
 
 namespace lp {
 namespace {
@@ -35,8 +36,17 @@ constexpr CommandFn kCoreCommands[kCoreCommandCount] = {
     /* kCmdEditBoxAppendText */ nullptr,
     /* kCmdReadIni */ cmdReadIni,
     /* kCmdWriteIni */ cmdWriteIni,
+    /* kCmdDatabaseOpen */ cmdDatabaseOpen,
+    /* kCmdDatabaseClose */ cmdDatabaseClose,
+    /* kCmdDatabaseQuery */ cmdDatabaseQuery,
+    /* kCmdDatabaseCloseQuery */ cmdDatabaseCloseQuery,
+    /* kCmdDatabaseIsEOF */ cmdDatabaseIsEOF,
+    /* kCmdDatabaseMoveFirst */ cmdDatabaseMoveFirst,
+    /* kCmdDatabaseMoveNext */ cmdDatabaseMoveNext,
+    /* kCmdDatabaseReadField */ cmdDatabaseReadField,
 };
-static_assert(kCmdWriteIni == 20, "the table above lists the commands in CoreCommand order");
+static_assert(kCmdDatabaseReadField == kCoreCommandCount - 1,
+              "the table above lists the commands in CoreCommand order");
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include "runtime/components/type_records.h"
 #include "runtime/components/window_component.h"
+#include "runtime/extended/external_database.h"
 
 namespace lp {
 namespace {
@@ -10,6 +11,7 @@ namespace {
 // is shown as the placeholder when a window holds one.
 const TypeProvider kCoreProviders[] = {
     {kWindowType, windowInterface},
+    {kExternalDatabaseType, externalDatabaseProvider},
 };
 
 bool buildCoreTypes() {

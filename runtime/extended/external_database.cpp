@@ -1,0 +1,83 @@
+#include "runtime/extended/external_database.h"
+
+#include <windows.h>
+
+#include "runtime/core/component_type.h"
+#include "runtime/extended/database_engine_calls.h"
+
+namespace lp {
+namespace {
+
+const char kClassName[] = "LumenPathExternalDatabase";
+
+ExternalDatabase* objectOf(HWND window) {
+  return reinterpret_cast<ExternalDatabase*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+// The window only stands for the unit: it draws nothing and takes no input.
+// When it is gone, the connection goes with it.
+LRESULT CALLBACK databaseProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCDESTROY) {
+    if (ExternalDatabase* object = objectOf(window)) {
+      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+      closeConnectionOf(*object);
+      delete object;
+    }
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool registerClass() {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSA existing;
+  if (GetClassInfoA(instance, kClassName, &existing)) return true;
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = databaseProcedure;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.hbrBackground = nullptr;
+  wc.lpszClassName = kClassName;
+  return RegisterClassA(&wc) != 0;
+}
+
+// Whatever the template holds for the unit is ignored: there is nothing to read.
+ComponentObject* create(const uint8_t*, int32_t, uint32_t presetStyle, HWND parent, uint32_t controlId,
+                        HMENU, int32_t left, int32_t top, int32_t width, int32_t height, uint32_t windowId,
+                        uint32_t unitId, HWND, int32_t) {
+  if (!registerClass()) return nullptr;
+  auto* object = new ExternalDatabase;
+  object->windowId = windowId;
+  object->unitId = unitId;
+  const DWORD style = (presetStyle & ~WS_VISIBLE) | WS_CHILD | WS_CLIPSIBLINGS;
+  object->window = CreateWindowExA(0, kClassName, "", style, left, top, width, height, parent,
+                                   reinterpret_cast<HMENU>(static_cast<uintptr_t>(controlId)),
+                                   GetModuleHandleA(nullptr), nullptr);
+  if (!object->window) {
+    delete object;
+    return nullptr;
+  }
+  SetWindowLongPtrA(object->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
+  return object;
+}
+
+// No properties: writes are accepted and change nothing, so nothing is rebuilt.
+int32_t setProperty(ComponentObject*, int32_t, const PropertyValue*, int32_t*) { return 0; }
+
+int32_t getProperty(ComponentObject*, int32_t, PropertyValue*) { return 0; }
+
+HGLOBAL getAllPropertyData(ComponentObject*) { return GlobalAlloc(GMEM_MOVEABLE, 0); }
+
+}  // namespace
+
+void* externalDatabaseProvider(int32_t number) {
+  switch (number) {
+    case kEntryCreate: return reinterpret_cast<void*>(static_cast<CreateFn>(create));
+    case kEntrySetProperty: return reinterpret_cast<void*>(static_cast<SetPropertyFn>(setProperty));
+    case kEntryGetAllPropertyData:
+      return reinterpret_cast<void*>(static_cast<GetAllPropertyDataFn>(getAllPropertyData));
+    case kEntryGetProperty: return reinterpret_cast<void*>(static_cast<GetPropertyFn>(getProperty));
+    default: return nullptr;
+  }
+}
+
+}  // namespace lp
