@@ -2,14 +2,15 @@
 // window templates, libraries and DLL commands.
 #include "runtime/core/library_table.h"
 #include "runtime/core/program_header.h"
+#include "window_templates.h"
 
 extern "C" const lp::ProgramHeader lp_program_header = {
     3,        // run mode
     0,        // second mode word
     0x14536,  // build word
-    reinterpret_cast<const void*>(&lp_program_entry),
+    lp_code_base,  // handler offsets in the templates count from here
     nullptr, 0,  // constant segment
-    nullptr, 0,  // window templates
+    lp_templates, lp::kTemplatesLength,
     6, lp_library_table,
     0, nullptr, nullptr,  // no DLL commands
 };
