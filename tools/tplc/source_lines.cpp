@@ -55,6 +55,7 @@ bool splitSourceLines(const std::string& text, std::vector<SourceLine>& lines, s
       error = "line " + std::to_string(number) + ": a quoted text is not closed";
       return false;
     }
+    if (!continuing && lines.back().words.empty()) lines.pop_back();
   }
   if (!lines.empty() && lines.back().words.empty()) lines.pop_back();
   return true;

@@ -1,5 +1,6 @@
 #include "tools/tplc/window_source.h"
 
+#include <cstdio>
 #include <memory>
 #include <set>
 
@@ -18,6 +19,12 @@ namespace {
 const std::vector<uint8_t> kDefaultCursorBlock = {0, 0, 0, 0};
 
 constexpr uint32_t kMenuTypeCode = lp::kCoreLibrary << 16 | lp::kMenuType;
+
+std::string hex(uint32_t id) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%08X", id);
+  return text;
+}
 
 bool fail(std::string& error, const std::string& message) {
   error = message;
@@ -49,7 +56,7 @@ class WindowReader {
     for (const lp::UnitRecord& unit : window_.units) {
       if (unit.isMenu || unit.component.parent == 0) continue;
       if (!ids_.count(unit.component.parent) || unit.component.parent == window_.units[0].id)
-        return fail(error, "a unit names a parent that is not a unit of this window");
+        return fail(error, "unit " + hex(unit.id) + " names a parent that is not a unit of this window");
     }
     return true;
   }

@@ -42,7 +42,9 @@ TEST(SourceLines, QuotesCommentsAndContinuations) {
                                      "\n"
                                      "set Items a b \\\n"
                                      "   c \\\n"
-                                     "   d\n",
+                                     "   d\n"
+                                     "  \\\n"
+                                     "\n",
                                      lines, error));
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0].number, 2);
@@ -183,7 +185,7 @@ TEST(WindowSource, MistakesStopTheBuildWithTheirLine) {
   EXPECT_EQ(errorOf("unit 0x16010001 ListView l\n  set Font 宋体 size=9\n"),
             "line 4: property Font: 'size=9' is not a font member (name=value)");
   EXPECT_EQ(errorOf("unit 0x16010001 Label a\n  parent 0x16010009\n"),
-            "a unit names a parent that is not a unit of this window");
+            "unit 0x16010001 names a parent that is not a unit of this window");
 
   lp::WindowTemplate window;
   std::string error;
