@@ -1,4 +1,4 @@
-// In-process fixture of the window tests: the runtime initialised with the
+// In-process fixture of the component tests: the runtime initialised with the
 // Core Library and the fake library, templates built in the test and read
 // into the registry, handlers that log every event they receive and answer
 // with a configured result, and a pump through the runtime's message pump.
