@@ -1,5 +1,7 @@
 #include "runtime/components/core_type_records.h"
 
+#include "runtime/components/button_component.h"
+#include "runtime/components/label_component.h"
 #include "runtime/components/type_records.h"
 #include "runtime/components/window_component.h"
 #include "runtime/extended/external_database.h"
@@ -11,6 +13,8 @@ namespace {
 // is shown as the placeholder when a window holds one.
 const TypeProvider kCoreProviders[] = {
     {kWindowType, windowInterface},
+    {kLabelType, labelInterface},
+    {kButtonType, buttonInterface},
     {kExternalDatabaseType, externalDatabaseProvider},
 };
 
