@@ -115,6 +115,29 @@ TEST_F(LabelTest, FrameWidthIsLimitedToHalfTheLabel) {
   EXPECT_TRUE(pixelsWhere(label, [](COLORREF c) { return c == RGB(255, 255, 255); }).empty());
 }
 
+TEST_F(LabelTest, BackPictureModesPlaceThePictureAndFillTheRestWithTheBackColour) {
+  const COLORREF red = RGB(255, 0, 0), white = RGB(255, 255, 255);
+  lp::LabelData d = plain(white);
+  d.backPicture = bmpFile(10, 8, red);
+  d.pictureMode = 0;
+  HWND label = loadLabel(d);
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(pixelAt(label, 5, 4), red);
+  EXPECT_EQ(pixelAt(label, 15, 4), white);
+  writeNumber(kUnit, kOwn + lp::LabelData::kPictureMode, 1);  // tiled over everything
+  EXPECT_EQ(pixelAt(label, 115, 20), red);
+  writeNumber(kUnit, kOwn + lp::LabelData::kPictureMode, 2);  // centred at (55, 8)
+  EXPECT_EQ(pixelAt(label, 60, 12), red);
+  EXPECT_EQ(pixelAt(label, 5, 4), white);
+  // Larger than the label: shrunk to 120 x 6 keeping its proportions.
+  writeBytes(kUnit, kOwn + lp::LabelData::kBackPicture, bmpFile(240, 12, red));
+  EXPECT_EQ(pixelAt(label, 0, 10), red);
+  EXPECT_EQ(pixelAt(label, 0, 2), white);
+  // Bytes that do not decode: painted without a picture.
+  writeBytes(kUnit, kOwn + lp::LabelData::kBackPicture, {1, 2, 3, 4});
+  EXPECT_EQ(pixelAt(label, 60, 12), white);
+}
+
 TEST_F(LabelTest, GradientBorderWidthBelowFiveIsStoredAsFive) {
   ASSERT_NE(loadLabel(plain(RGB(0, 0, 0))), nullptr);
   writeNumber(kUnit, kOwn + lp::LabelData::kGradientBorderWidth, 3);
