@@ -1,6 +1,8 @@
 #include "runtime/components/core_type_records.h"
 
 #include "runtime/components/list_box_component.h"
+#include "runtime/components/button_component.h"
+#include "runtime/components/label_component.h"
 #include "runtime/components/type_records.h"
 #include "runtime/components/window_component.h"
 #include "runtime/extended/external_database.h"
@@ -13,6 +15,8 @@ namespace {
 const TypeProvider kCoreProviders[] = {
     {kWindowType, windowInterface},
     {kListBoxType, listBoxInterface},
+    {kLabelType, labelInterface},
+    {kButtonType, buttonInterface},
     {kExternalDatabaseType, externalDatabaseProvider},
 };
 

@@ -36,7 +36,8 @@ void codeBase(lp::HandlerCall*) {}
 template <int32_t Event>
 void handler(lp::HandlerCall* call) {
   const uint32_t unit = lp::currentEventUnit();
-  eventLog().push_back({unit, Event});
+  const int32_t count = call->argCount < 0 ? 0 : call->argCount > 12 ? 12 : call->argCount;
+  eventLog().push_back({unit, Event, std::vector<uint64_t>(call->args, call->args + count)});
   auto found = handlerResults().find({unit, Event});
   if (found != handlerResults().end()) {
     call->returned = 1;
@@ -62,7 +63,10 @@ std::vector<lp::EventBinding> allEvents() {
   return events;
 }
 
-const lp::LibraryInfo* const kLibraries[2] = {&lp::kCoreLibraryInfo, &kFakeLibraryInfo};
+// The fake library takes number 2; the Extended Interface Library's types
+// are reached as library 3.
+const lp::LibraryInfo* const kLibraries[3] = {&lp::kCoreLibraryInfo, &kFakeLibraryInfo,
+                                              &lp::kExtendedInterfaceLibraryInfo};
 
 bool g_initialised = false;
 
@@ -70,7 +74,7 @@ bool g_initialised = false;
 }  // namespace test
 
 extern "C" const lp::ProgramHeader lp_program_header = {
-    3, 0, 0x14536, nullptr, nullptr, 0, nullptr, 0, 2, test::kLibraries, 0, nullptr, nullptr};
+    3, 0, 0x14536, nullptr, nullptr, 0, nullptr, 0, 3, test::kLibraries, 0, nullptr, nullptr};
 
 namespace test {
 

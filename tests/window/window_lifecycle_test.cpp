@@ -158,7 +158,7 @@ TEST_F(WindowLifecycle, RecreationKeepsGeometryStateAndFocus) {
 
 TEST_F(WindowLifecycle, TypesWithoutAWin32PartStandAsPlaceholders) {
   setWindow(lp::WindowData());
-  addComponent(1, 0x0001000Au /* a label, not built yet */, {}, 0, lp::kStateVisible);
+  addComponent(1, kFakeUnbuilt, {}, 0, lp::kStateVisible);
   ASSERT_TRUE(load());
   HWND placeholder = unitWindow(componentId(1));
   ASSERT_NE(placeholder, nullptr);
