@@ -3,15 +3,11 @@
 #include <array>
 #include <utility>
 
-#include "fake_components.h"
 #include "runtime/core/entry_services.h"
 #include "runtime/core/event_dispatch.h"
-#include "runtime/core/library_table.h"
 #include "runtime/core/message_pump.h"
 #include "runtime/core/window_loader.h"
 #include "runtime/core/window_registry.h"
-
-extern "C" const lp::ProgramHeader lp_program_header;
 
 namespace test {
 
@@ -36,7 +32,7 @@ void codeBase(lp::HandlerCall*) {}
 template <int32_t Event>
 void handler(lp::HandlerCall* call) {
   const uint32_t unit = lp::currentEventUnit();
-  eventLog().push_back({unit, Event});
+  eventLog().push_back({unit, Event, call->argCount > 0 ? static_cast<int32_t>(call->args[0]) : 0});
   auto found = handlerResults().find({unit, Event});
   if (found != handlerResults().end()) {
     call->returned = 1;
@@ -62,17 +58,9 @@ std::vector<lp::EventBinding> allEvents() {
   return events;
 }
 
-const lp::LibraryInfo* const kLibraries[2] = {&lp::kCoreLibraryInfo, &kFakeLibraryInfo};
-
 bool g_initialised = false;
 
 }  // namespace
-}  // namespace test
-
-extern "C" const lp::ProgramHeader lp_program_header = {
-    3, 0, 0x14536, nullptr, nullptr, 0, nullptr, 0, 2, test::kLibraries, 0, nullptr, nullptr};
-
-namespace test {
 
 void WindowTest::SetUp() {
   if (!g_initialised) {

@@ -1,6 +1,7 @@
-// In-process fixture of the window tests: the runtime initialised with the
-// Core Library and the fake library, templates built in the test and read
-// into the registry, handlers that log every event they receive and answer
+// In-process fixture of the tests of windows and their components: the
+// runtime initialised with the libraries of the test program's header (each
+// test program defines lp_program_header), templates built in the test and
+// read into the registry, handlers that log every event they receive and answer
 // with a configured result, and a pump through the runtime's message pump.
 #pragma once
 #include <windows.h>
@@ -28,6 +29,7 @@ inline uint32_t menuId(uint32_t n) { return 0x26010000u + n; }
 struct LoggedEvent {
   uint32_t unit;
   int32_t event;
+  int32_t argument = 0;  // the first argument, when there is one
   bool operator==(const LoggedEvent& o) const { return unit == o.unit && event == o.event; }
 };
 
