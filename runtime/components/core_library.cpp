@@ -1,5 +1,6 @@
 // The Core Library: the standard components and the core commands.
 #include "runtime/components/core_type_records.h"
+#include "runtime/components/edit_box.h"
 #include "runtime/core/command_numbers.h"
 #include "runtime/core/desktop_commands.h"
 #include "runtime/core/file_commands.h"
@@ -33,7 +34,7 @@ constexpr CommandFn kCoreCommands[kCoreCommandCount] = {
     /* kCmdListBoxGetItemText */ nullptr,
     /* kCmdListBoxAddItem */ nullptr,
     /* kCmdListBoxClear */ nullptr,
-    /* kCmdEditBoxAppendText */ nullptr,
+    /* kCmdEditBoxAppendText */ cmdEditBoxAppendText,
     /* kCmdReadIni */ cmdReadIni,
     /* kCmdWriteIni */ cmdWriteIni,
     /* kCmdDatabaseOpen */ cmdDatabaseOpen,
