@@ -49,6 +49,8 @@ LRESULT CALLBACK adjusterProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
   }
   const WNDPROC original = box->adjusterProcedure;
   if (message == WM_NCDESTROY) {
+    // Gone with its parent before the edit box: the box forgets it.
+    box->adjuster = nullptr;
     RemovePropW(hwnd, kOwnerProperty);
     SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
   }

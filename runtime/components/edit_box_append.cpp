@@ -21,11 +21,7 @@ constexpr DWORD kBurstEnded = 100;        // no piece for this long ends a burst
 EditBoxObject* editBoxArgument(int32_t argc, const ValueRecord* args) {
   if (argc < 1) return nullptr;
   auto* object = reinterpret_cast<ComponentObject*>(callRuntime(kSvcRequireComponent, args[0].low, args[0].high));
-  // The window procedure tells an edit box without a round trip to the
-  // window manager, which a property lookup costs on every append.
-  const bool isEditBox = object && reinterpret_cast<WNDPROC>(GetWindowLongPtrW(object->window, GWLP_WNDPROC)) ==
-                                       editBoxProcedure;
-  return isEditBox ? static_cast<EditBoxObject*>(object) : nullptr;
+  return object ? editBoxOf(object->window) : nullptr;
 }
 
 void moveCaretToEnd(EditBoxObject& box) {

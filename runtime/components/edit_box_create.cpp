@@ -11,8 +11,6 @@
 namespace lp {
 namespace {
 
-const wchar_t kObjectProperty[] = L"LumenPathEditBox";
-
 DWORD creationStyle(const EditBoxData& d, uint32_t presetStyle) {
   DWORD style = presetStyle | WS_CHILD | WS_CLIPSIBLINGS;
   if (!d.hideSelection) style |= ES_NOHIDESEL;
@@ -47,8 +45,13 @@ int lineHeight(HFONT font) {
 
 }  // namespace
 
+// The object lives in the window's user data, which the EDIT class leaves
+// alone; unlike a window property it is read without a round trip to the
+// window manager, and the procedure sees it on every message.
 EditBoxObject* editBoxOf(HWND window) {
-  return window ? static_cast<EditBoxObject*>(GetPropW(window, kObjectProperty)) : nullptr;
+  if (!window || reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)) != editBoxProcedure)
+    return nullptr;
+  return reinterpret_cast<EditBoxObject*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
 std::string windowText(HWND window) {
@@ -112,7 +115,7 @@ ComponentObject* createEditBox(const uint8_t* block, int32_t length, uint32_t pr
     delete box;
     return nullptr;
   }
-  SetPropW(box->window, kObjectProperty, box);
+  SetWindowLongPtrW(box->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(box));
   box->classProcedure = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(box->window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editBoxProcedure)));
 
@@ -127,6 +130,9 @@ ComponentObject* createEditBox(const uint8_t* block, int32_t length, uint32_t pr
   return box;
 }
 
-void forgetEditBox(EditBoxObject& box) { RemovePropW(box.window, kObjectProperty); }
+void forgetEditBox(EditBoxObject& box) {
+  SetWindowLongPtrW(box.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(box.classProcedure));
+  SetWindowLongPtrW(box.window, GWLP_USERDATA, 0);
+}
 
 }  // namespace lp

@@ -28,7 +28,8 @@ struct EditBoxObject : ComponentObject {
   DWORD flushInterval = 100;  // grows with what an insertion costs in a large box
 };
 
-// The object of an edit box window, or null; forgetting it on destruction.
+// The object of an edit box window, or null; forgetting it on destruction
+// (the EDIT class's procedure comes back).
 EditBoxObject* editBoxOf(HWND window);
 void forgetEditBox(EditBoxObject& box);
 

@@ -84,7 +84,7 @@ void destroyed(EditBoxObject& box) {
 }  // namespace
 
 LRESULT CALLBACK editBoxProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  EditBoxObject* object = editBoxOf(hwnd);
+  auto* object = reinterpret_cast<EditBoxObject*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!object) return DefWindowProcW(hwnd, message, wParam, lParam);
   EditBoxObject& box = *object;
   if (!box.pending.empty() && touchesContent(message)) flushPending(box);
@@ -122,7 +122,6 @@ LRESULT CALLBACK editBoxProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     case WM_NCDESTROY: {
       result = callDefault(box, message, wParam, lParam);
       forgetEditBox(box);
-      SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(box.classProcedure));
       delete object;
       return result;
     }
