@@ -1,6 +1,7 @@
 // The single-line layout: the text line centred in a box of any height, the
 // margins painted in BackColor and answering as border, and the height rule.
 #include "edit_box_support.h"
+#include "runtime/core/property_service.h"
 
 namespace test {
 namespace {
@@ -86,6 +87,27 @@ TEST_F(EditBoxLayout, LowSingleLineBoxGrowsToHoldOneLine) {
   EXPECT_EQ(r.right - r.left, 120);
   GetWindowRect(box(2), &r);
   EXPECT_EQ(r.bottom - r.top, 8) << "the rule is for single-line boxes";
+}
+
+TEST_F(EditBoxLayout, FontWriteAppliesTheHeightRuleAndRecentresTheLine) {
+  setWindow(lp::WindowData());
+  EditBoxData d;
+  d.border = 0;
+  addBox(1, d, 120, 24);
+  ASSERT_TRUE(load());
+  const lp::FontValue big = {36, 0, 0, 0, 0, 0, "SimSun"};
+  lp::writeProperty(kWindowId, componentId(1), property(EditBoxData::kFont), -1,
+                    static_cast<uint32_t>(reinterpret_cast<uintptr_t>(&big)),
+                    static_cast<uint32_t>(static_cast<uint64_t>(reinterpret_cast<uintptr_t>(&big)) >> 32));
+  RECT r;
+  GetWindowRect(box(1), &r);
+  const int height = lineHeight(box(1));
+  EXPECT_GT(height, 30);
+  EXPECT_GE(r.bottom - r.top, height);
+  const RECT client = clientInWindow(box(1));
+  EXPECT_EQ(client.bottom - client.top, height);
+  // The buffer written is what the property reads back.
+  EXPECT_EQ(lp::readProperty(kWindowId, componentId(1), property(EditBoxData::kFont), 5), 36u);
 }
 
 TEST_F(EditBoxLayout, MultiLineBoxKeepsItsWholeClientArea) {
