@@ -1,5 +1,6 @@
 // The Core Library: the standard components and the core commands.
 #include "runtime/components/core_type_records.h"
+#include "runtime/components/edit_box.h"
 #include "runtime/components/list_box_component.h"
 #include "runtime/core/command_numbers.h"
 #include "runtime/core/desktop_commands.h"
@@ -34,7 +35,7 @@ constexpr CommandFn kCoreCommands[kCoreCommandCount] = {
     /* kCmdListBoxGetItemText */ cmdListBoxGetItemText,
     /* kCmdListBoxAddItem */ cmdListBoxAddItem,
     /* kCmdListBoxClear */ cmdListBoxClear,
-    /* kCmdEditBoxAppendText */ nullptr,
+    /* kCmdEditBoxAppendText */ cmdEditBoxAppendText,
     /* kCmdReadIni */ cmdReadIni,
     /* kCmdWriteIni */ cmdWriteIni,
     /* kCmdDatabaseOpen */ cmdDatabaseOpen,

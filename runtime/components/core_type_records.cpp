@@ -3,6 +3,7 @@
 #include "runtime/components/list_box_component.h"
 #include "runtime/components/button_component.h"
 #include "runtime/components/label_component.h"
+#include "runtime/components/edit_box.h"
 #include "runtime/components/type_records.h"
 #include "runtime/components/window_component.h"
 #include "runtime/extended/external_database.h"
@@ -17,6 +18,7 @@ const TypeProvider kCoreProviders[] = {
     {kListBoxType, listBoxInterface},
     {kLabelType, labelInterface},
     {kButtonType, buttonInterface},
+    {kEditBoxType, editBoxInterface},
     {kExternalDatabaseType, externalDatabaseProvider},
 };
 
