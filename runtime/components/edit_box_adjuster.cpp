@@ -30,7 +30,7 @@ void click(EditBoxObject& box, bool up) {
   int32_t lower = 0, upper = 0;
   SendMessageW(box.adjuster, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower), reinterpret_cast<LPARAM>(&upper));
   char text[16];
-  std::snprintf(text, sizeof text, "%d", adjusterStep(windowText(box.window), lower, upper, up));
+  std::snprintf(text, sizeof text, "%d", adjusterStep(editText(box.window), lower, upper, up));
   SetWindowTextW(box.window, std::wstring(text, text + std::char_traits<char>::length(text)).c_str());
   SendMessageW(box.window, EM_SETSEL, 0, -1);
   SendMessageW(box.window, EM_SCROLLCARET, 0, 0);

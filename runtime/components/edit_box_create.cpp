@@ -54,7 +54,7 @@ EditBoxObject* editBoxOf(HWND window) {
   return reinterpret_cast<EditBoxObject*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-std::string windowText(HWND window) {
+std::string editText(HWND window) {
   const int length = GetWindowTextLengthW(window);
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
   text.resize(static_cast<size_t>(GetWindowTextW(window, &text[0], length + 1)));

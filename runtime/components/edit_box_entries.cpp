@@ -158,7 +158,7 @@ int32_t getProperty(ComponentObject* object, int32_t index, PropertyValue* out) 
   const bool live = !box.designMode;
   DWORD start = 0, end = 0;
   switch (index) {
-    case EditBoxData::kContent: *out = text(box.scratch, live ? windowText(box.window) : d.content); break;
+    case EditBoxData::kContent: *out = text(box.scratch, live ? editText(box.window) : d.content); break;
     case EditBoxData::kBorder: *out = word(d.border); break;
     case EditBoxData::kTextColor: *out = word(d.textColor); break;
     case EditBoxData::kBackColor: *out = word(d.backColor); break;
@@ -198,7 +198,7 @@ int32_t getProperty(ComponentObject* object, int32_t index, PropertyValue* out) 
 HGLOBAL getAllPropertyData(ComponentObject* object) {
   auto& box = *static_cast<EditBoxObject*>(object);
   flushPending(box);
-  if (!box.designMode) box.data.content = windowText(box.window);
+  if (!box.designMode) box.data.content = editText(box.window);
   return globalBlock(box.data.write());
 }
 

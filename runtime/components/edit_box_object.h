@@ -51,7 +51,7 @@ void makeBackBrush(EditBoxObject& box);
 HBRUSH backBrushOf(const EditBoxObject& box);
 
 // The text of the control as GBK, and writing it without raising event 0.
-std::string windowText(HWND window);
+std::string editText(HWND window);
 void writeWindowText(EditBoxObject& box, const std::string& text);
 
 // The subclassing procedure (edit_box_procedure.cpp).

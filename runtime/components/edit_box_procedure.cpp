@@ -36,7 +36,7 @@ bool touchesContent(UINT message) {
 void lostFocus(EditBoxObject& box) {
   const int32_t mode = box.data.inputMode;
   if (inputModeNormalises(mode)) {
-    const std::string text = windowText(box.window);
+    const std::string text = editText(box.window);
     const std::string normal = normalisedInput(mode, text);
     if (normal != text) {
       DWORD start = 0;

@@ -237,8 +237,8 @@ TEST_F(EditBoxAdjuster, ManualReportsTheDirectionAndLeavesTheText) {
   const std::vector<LoggedEvent> events = eventsOf(componentId(1));
   ASSERT_EQ(events.size(), 2u);
   EXPECT_EQ(events[0].event, 1);
-  EXPECT_EQ(events[0].argument, 1);
-  EXPECT_EQ(events[1].argument, -1);
+  EXPECT_EQ(static_cast<int32_t>(events[0].args.at(0)), 1);
+  EXPECT_EQ(static_cast<int32_t>(events[1].args.at(0)), -1);
   EXPECT_EQ(text(1), "7");
   // A disabled box ignores the clicks.
   EnableWindow(box(1), FALSE);

@@ -3,11 +3,15 @@
 #include <array>
 #include <utility>
 
+#include "fake_components.h"
 #include "runtime/core/entry_services.h"
 #include "runtime/core/event_dispatch.h"
+#include "runtime/core/library_table.h"
 #include "runtime/core/message_pump.h"
 #include "runtime/core/window_loader.h"
 #include "runtime/core/window_registry.h"
+
+extern "C" const lp::ProgramHeader lp_program_header;
 
 namespace test {
 
