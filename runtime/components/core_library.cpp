@@ -1,4 +1,5 @@
 // The Core Library: the standard components and the core commands.
+#include "runtime/components/common_dialog.h"
 #include "runtime/components/core_type_records.h"
 #include "runtime/core/command_numbers.h"
 #include "runtime/core/desktop_commands.h"
@@ -29,7 +30,7 @@ constexpr CommandFn kCoreCommands[kCoreCommandCount] = {
     /* kCmdDoEvents */ cmdDoEvents,
     /* kCmdDestroy */ cmdDestroy,
     /* kCmdMove */ cmdMove,
-    /* kCmdOpenDialog */ nullptr,
+    /* kCmdOpenDialog */ cmdOpenDialog,
     /* kCmdListBoxGetItemText */ nullptr,
     /* kCmdListBoxAddItem */ nullptr,
     /* kCmdListBoxClear */ nullptr,
