@@ -3,6 +3,7 @@
 #include "runtime/components/common_dialog.h"
 #include "runtime/components/type_records.h"
 #include "runtime/components/window_component.h"
+#include "runtime/extended/colour_picker.h"
 #include "runtime/extended/external_database.h"
 
 namespace lp {
@@ -12,6 +13,7 @@ namespace {
 // is shown as the placeholder when a window holds one.
 const TypeProvider kCoreProviders[] = {
     {kWindowType, windowInterface},
+    {kColorPickerType, colourPickerInterface},
     {kCommonDialogType, commonDialogInterface},
     {kExternalDatabaseType, externalDatabaseProvider},
 };
