@@ -1,4 +1,5 @@
 // The Core Library: the standard components and the core commands.
+#include "runtime/components/common_dialog.h"
 #include "runtime/components/core_type_records.h"
 #include "runtime/components/edit_box.h"
 #include "runtime/components/list_box_component.h"
@@ -31,7 +32,7 @@ constexpr CommandFn kCoreCommands[kCoreCommandCount] = {
     /* kCmdDoEvents */ cmdDoEvents,
     /* kCmdDestroy */ cmdDestroy,
     /* kCmdMove */ cmdMove,
-    /* kCmdOpenDialog */ nullptr,
+    /* kCmdOpenDialog */ cmdOpenDialog,
     /* kCmdListBoxGetItemText */ cmdListBoxGetItemText,
     /* kCmdListBoxAddItem */ cmdListBoxAddItem,
     /* kCmdListBoxClear */ cmdListBoxClear,

@@ -4,8 +4,10 @@
 #include "runtime/components/button_component.h"
 #include "runtime/components/label_component.h"
 #include "runtime/components/edit_box.h"
+#include "runtime/components/common_dialog.h"
 #include "runtime/components/type_records.h"
 #include "runtime/components/window_component.h"
+#include "runtime/extended/colour_picker.h"
 #include "runtime/extended/external_database.h"
 
 namespace lp {
@@ -19,6 +21,8 @@ const TypeProvider kCoreProviders[] = {
     {kLabelType, labelInterface},
     {kButtonType, buttonInterface},
     {kEditBoxType, editBoxInterface},
+    {kColorPickerType, colourPickerInterface},
+    {kCommonDialogType, commonDialogInterface},
     {kExternalDatabaseType, externalDatabaseProvider},
 };
 

@@ -1,4 +1,4 @@
-#include "fake_components.h"
+#include "tests/support/fake_components.h"
 
 #include <windows.h>
 

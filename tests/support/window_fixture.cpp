@@ -1,9 +1,9 @@
-#include "window_fixture.h"
+#include "tests/support/window_fixture.h"
 
 #include <array>
 #include <utility>
 
-#include "fake_components.h"
+#include "tests/support/fake_components.h"
 #include "runtime/core/entry_services.h"
 #include "runtime/core/event_dispatch.h"
 #include "runtime/core/library_table.h"

@@ -1,11 +1,11 @@
 // The window's closing rules, its frame and Position, menu commands and the
 // re-creation of a component, under Wine.
-#include "fake_components.h"
+#include "tests/support/fake_components.h"
 #include "runtime/components/window_component.h"
 #include "runtime/core/entry_services.h"
 #include "runtime/core/window_loader.h"
 #include "runtime/core/window_registry.h"
-#include "window_fixture.h"
+#include "tests/support/window_fixture.h"
 
 namespace test {
 namespace {
