@@ -1,14 +1,17 @@
 #include "runtime/extended/extended_type_records.h"
 
 #include "runtime/components/type_records.h"
+#include "runtime/extended/report_list.h"
 
 namespace lp {
 namespace {
 
-// The Extended Interface Library's types with a Win32 part; none yet, so the
-// report list and the transparent label are shown as placeholders.
-const TypeProvider* const kExtendedProviders = nullptr;
-constexpr size_t kExtendedProviderCount = 0;
+// The Extended Interface Library's types with a Win32 part; the others are
+// shown as placeholders.
+const TypeProvider kExtendedProviders[] = {
+    {kReportListType, reportListProvider},
+};
+constexpr size_t kExtendedProviderCount = sizeof kExtendedProviders / sizeof kExtendedProviders[0];
 
 bool buildExtendedTypes() {
   buildTypeRecords(kExtendedTypes, kExtendedTypeCount, kExtendedProviders, kExtendedProviderCount,

@@ -1,11 +1,13 @@
-// In-process fixture of the window tests: the runtime initialised with the
-// Core Library and the fake library, templates built in the test and read
+// In-process fixture of the tests of windows and components: the runtime
+// initialised with the libraries of the test program's header (each test
+// program defines lp_program_header), templates built in the test and read
 // into the registry, handlers that log every event they receive and answer
 // with a configured result, and a pump through the runtime's message pump.
 #pragma once
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -28,6 +30,7 @@ inline uint32_t menuId(uint32_t n) { return 0x26010000u + n; }
 struct LoggedEvent {
   uint32_t unit;
   int32_t event;
+  std::vector<int32_t> args;  // as the handler received them
   bool operator==(const LoggedEvent& o) const { return unit == o.unit && event == o.event; }
 };
 
@@ -59,6 +62,8 @@ class WindowTest : public ::testing::Test {
 
 // Events received by the logging handler, in order.
 std::vector<LoggedEvent>& eventLog();
+// Called by the logging handler with each event, while it is dispatched.
+std::function<void(const LoggedEvent&)>& handlerHook();
 // The value the handler returns for (unit, event); none: it returns nothing.
 std::map<std::pair<uint32_t, int32_t>, uint32_t>& handlerResults();
 

@@ -3,21 +3,22 @@
 #include <array>
 #include <utility>
 
-#include "fake_components.h"
 #include "runtime/core/entry_services.h"
 #include "runtime/core/event_dispatch.h"
-#include "runtime/core/library_table.h"
 #include "runtime/core/message_pump.h"
 #include "runtime/core/window_loader.h"
 #include "runtime/core/window_registry.h"
-
-extern "C" const lp::ProgramHeader lp_program_header;
 
 namespace test {
 
 std::vector<LoggedEvent>& eventLog() {
   static std::vector<LoggedEvent> log;
   return log;
+}
+
+std::function<void(const LoggedEvent&)>& handlerHook() {
+  static std::function<void(const LoggedEvent&)> hook;
+  return hook;
 }
 
 std::map<std::pair<uint32_t, int32_t>, uint32_t>& handlerResults() {
@@ -36,7 +37,11 @@ void codeBase(lp::HandlerCall*) {}
 template <int32_t Event>
 void handler(lp::HandlerCall* call) {
   const uint32_t unit = lp::currentEventUnit();
-  eventLog().push_back({unit, Event});
+  LoggedEvent logged{unit, Event, {}};
+  for (int32_t i = 0; i < call->argCount && i < 12; ++i)
+    logged.args.push_back(static_cast<int32_t>(static_cast<uint32_t>(call->args[i])));
+  eventLog().push_back(logged);
+  if (handlerHook()) handlerHook()(logged);
   auto found = handlerResults().find({unit, Event});
   if (found != handlerResults().end()) {
     call->returned = 1;
@@ -62,17 +67,9 @@ std::vector<lp::EventBinding> allEvents() {
   return events;
 }
 
-const lp::LibraryInfo* const kLibraries[2] = {&lp::kCoreLibraryInfo, &kFakeLibraryInfo};
-
 bool g_initialised = false;
 
 }  // namespace
-}  // namespace test
-
-extern "C" const lp::ProgramHeader lp_program_header = {
-    3, 0, 0x14536, nullptr, nullptr, 0, nullptr, 0, 2, test::kLibraries, 0, nullptr, nullptr};
-
-namespace test {
 
 void WindowTest::SetUp() {
   if (!g_initialised) {
@@ -81,6 +78,7 @@ void WindowTest::SetUp() {
   }
   eventLog().clear();
   handlerResults().clear();
+  handlerHook() = nullptr;
   template_ = lp::WindowTemplate{};
   template_.id = kWindowId;
 }
