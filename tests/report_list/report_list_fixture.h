@@ -23,7 +23,9 @@ lp::ValueRecord intArg(int32_t value);
 lp::ValueRecord textArg(const char* text);
 
 class ReportListTest : public WindowTest {
- protected:
+ public:
+  using WindowTest::pump;
+
   // Loads a window with a report list of the given properties, 400 x 300.
   bool loadList(const lp::ReportListData& data);
   HWND list() const { return unitWindow(kList); }
