@@ -2,6 +2,7 @@
 
 #include "runtime/components/type_records.h"
 #include "runtime/extended/transparent_label.h"
+#include "runtime/extended/report_list.h"
 
 namespace lp {
 namespace {
@@ -9,6 +10,7 @@ namespace {
 // The Extended Interface Library's types with a Win32 part; a type missing
 // here is shown as the placeholder when a window holds one.
 const TypeProvider kExtendedProviders[] = {
+    {kReportListType, reportListProvider},
     {kTransparentLabelType, transparentLabelInterface},
 };
 constexpr size_t kExtendedProviderCount = sizeof kExtendedProviders / sizeof kExtendedProviders[0];

@@ -11,13 +11,16 @@
 #include "runtime/core/window_loader.h"
 #include "runtime/core/window_registry.h"
 
-extern "C" const lp::ProgramHeader lp_program_header;
-
 namespace test {
 
 std::vector<LoggedEvent>& eventLog() {
   static std::vector<LoggedEvent> log;
   return log;
+}
+
+std::function<void(const LoggedEvent&)>& handlerHook() {
+  static std::function<void(const LoggedEvent&)> hook;
+  return hook;
 }
 
 std::map<std::pair<uint32_t, int32_t>, uint32_t>& handlerResults() {
@@ -38,6 +41,7 @@ void handler(lp::HandlerCall* call) {
   const uint32_t unit = lp::currentEventUnit();
   const int32_t count = call->argCount < 0 ? 0 : call->argCount > 12 ? 12 : call->argCount;
   eventLog().push_back({unit, Event, std::vector<uint64_t>(call->args, call->args + count)});
+  if (handlerHook()) handlerHook()(eventLog().back());
   auto found = handlerResults().find({unit, Event});
   if (found != handlerResults().end()) {
     call->returned = 1;
@@ -85,6 +89,7 @@ void WindowTest::SetUp() {
   }
   eventLog().clear();
   handlerResults().clear();
+  handlerHook() = nullptr;
   template_ = lp::WindowTemplate{};
   template_.id = kWindowId;
 }

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -62,6 +63,8 @@ class WindowTest : public ::testing::Test {
 
 // Events received by the logging handler, in order.
 std::vector<LoggedEvent>& eventLog();
+// Called by the logging handler with each event, while it is dispatched.
+std::function<void(const LoggedEvent&)>& handlerHook();
 // The value the handler returns for (unit, event); none: it returns nothing.
 std::map<std::pair<uint32_t, int32_t>, uint32_t>& handlerResults();
 
