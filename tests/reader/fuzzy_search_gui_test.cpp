@@ -1,0 +1,110 @@
+// Fuzzy search, preview and the two ways of appending rows to the result
+// box, through the real main window over the passages fixture.
+#include "tests/reader/reader_fixture.h"
+
+#include <commctrl.h>
+
+namespace {
+
+using namespace readertest;
+using Refs = std::vector<std::string>;
+
+class FuzzySearch : public ReaderTest {
+ protected:
+  void SetUp() override {
+    ReaderTest::SetUp();
+    REQUIRE_COMPONENTS(kSearchBox, kSearchButton, kResultList, kResultBox);
+  }
+  void search(const char* words) {
+    setText(kSearchBox, words);
+    click(kSearchButton);
+  }
+  RECT rowRect(int row) {
+    RECT r = {};
+    r.left = LVIR_BOUNDS;
+    SendMessageW(control(kResultList, WC_LISTVIEWA), LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&r));
+    return r;
+  }
+  void hover(int x, int y) {
+    PostMessageW(control(kResultList, WC_LISTVIEWA), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+    pump();
+  }
+  void doubleClickRow(int row) {
+    HWND list = control(kResultList, WC_LISTVIEWA);
+    LVITEMW state = {};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
+    RECT r = rowRect(row);
+    LPARAM at = MAKELPARAM(r.left + 5, (r.top + r.bottom) / 2);
+    PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, 0, at);
+    pump();
+  }
+};
+
+TEST_F(FuzzySearch, OneWordListsEveryVerseHoldingIt) {
+  search("爱");
+  EXPECT_EQ(references(), (Refs{"创世记 1:1", "创世记 1:3", "创世记 2:2", "约翰福音 3:16"}));
+  // Enter in the search box does the same.
+  setText(kSearchBox, "神");
+  pressEnter(kSearchBox);
+  EXPECT_EQ(references(), (Refs{"创世记 1:3", "创世记 3:1", "约翰福音 3:16"}));
+}
+
+TEST_F(FuzzySearch, FurtherWordsNarrowInDatabaseOrderIgnoringCase) {
+  search("爱 神");
+  EXPECT_EQ(references(), (Refs{"创世记 1:3", "约翰福音 3:16"}));
+  // The first word goes to the database as typed; the others ignore case.
+  search("Mixed CASE");
+  EXPECT_EQ(references(), (Refs{"诗篇 119:176"}));
+}
+
+TEST_F(FuzzySearch, TrailingSpaceIsSearchedAndSpacesOnlyDoNothing) {
+  search("爱");
+  ASSERT_EQ(references().size(), 4u);
+  search("　 ");
+  EXPECT_EQ(references().size(), 4u);
+  search("爱 ");  // one word, but the statement holds "爱 "
+  EXPECT_TRUE(references().empty());
+}
+
+TEST_F(FuzzySearch, QuotesNeitherFailNorListForeignRows) {
+  search("爱");
+  search("' or ''='");
+  EXPECT_EQ(references().size(), 4u);  // refused by the driver: the list stays
+  search("爱 '");
+  EXPECT_TRUE(references().empty());  // no verse holds a quote
+}
+
+TEST_F(FuzzySearch, HoverPreviewsTheVerseAndMovingOffKeepsIt) {
+  REQUIRE_COMPONENTS(kPreview);
+  search("爱");
+  RECT second = rowRect(1);
+  hover(second.left + 5, (second.top + second.bottom) / 2);
+  EXPECT_EQ(propertyText(kPreview, 8), "夹具：创世记一章三节，神与爱同在。");
+  RECT last = rowRect(3);
+  hover(last.left + 5, last.bottom + 40);
+  EXPECT_EQ(propertyText(kPreview, 8), "夹具：创世记一章三节，神与爱同在。");
+}
+
+TEST_F(FuzzySearch, DoubleClickAndShowAllAppendTheirTwoLineForms) {
+  setText(kChapterBox, "");
+  search("爱 神");
+  doubleClickRow(1);
+  EXPECT_EQ(text(kResultBox), "约翰福音3:16 夹具：约翰福音三章十六节，神爱世人。\r\n");
+  click(kShowAllButton);
+  EXPECT_EQ(text(kResultBox),
+            "约翰福音3:16 夹具：约翰福音三章十六节，神爱世人。\r\n"
+            "创世记-1:3 夹具：创世记一章三节，神与爱同在。\r\n"
+            "约翰福音-3:16 夹具：约翰福音三章十六节，神爱世人。\r\n");
+}
+
+TEST_F(FuzzySearch, NothingToAppendFromAnEmptyList) {
+  search("爱 ");
+  ASSERT_TRUE(references().empty());
+  click(kShowAllButton);
+  EXPECT_EQ(text(kResultBox), "");
+}
+
+}  // namespace
