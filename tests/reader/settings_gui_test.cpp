@@ -18,6 +18,22 @@ std::string iniValue(const char* section, const char* key) {
   return buffer;
 }
 
+using Names = std::vector<std::string>;
+
+// Section names (section null) or the keys of a section, in file order.
+Names names(const char* section) {
+  char buffer[4096] = {};
+  const std::string path = settingsPath();
+  if (section) {
+    GetPrivateProfileStringA(section, nullptr, "", buffer, sizeof buffer, path.c_str());
+  } else {
+    GetPrivateProfileSectionNamesA(buffer, sizeof buffer, path.c_str());
+  }
+  Names result;
+  for (const char* p = buffer; *p; p += lstrlenA(p) + 1) result.push_back(p);
+  return result;
+}
+
 class Settings : public ReaderTest {
  protected:
   std::string faceName() const {
@@ -35,22 +51,21 @@ TEST_F(Settings, SaveWritesTheNineKeysInOrderAndReportsSuccess) {
   ASSERT_EQ(answerer.dialogs.size(), 1u);
   EXPECT_EQ(answerer.dialogs[0].first, "提示:");
   EXPECT_EQ(answerer.dialogs[0].second, "软件保持设置成功!");
-  const std::string file = readFile(settingsPath());
-  size_t at = 0;
-  for (const char* key : {"[皮肤设置]", "当前皮肤=", "[字体设置]", "字体加粗=", "字体倾斜=", "字体删除线=", "字体下划线=",
-                          "字体大小=", "字体颜色=", "字体名称=", "[颜色背景]", "显示背景="}) {
-    size_t found = file.find(key, at);
-    EXPECT_NE(found, std::string::npos) << "key " << at;
-    if (found != std::string::npos) at = found;
-  }
+  EXPECT_EQ(names(nullptr), (Names{"皮肤设置", "字体设置", "颜色背景"}));
+  EXPECT_EQ(names("皮肤设置"), (Names{"当前皮肤"}));
+  EXPECT_EQ(names("字体设置"),
+            (Names{"字体加粗", "字体倾斜", "字体删除线", "字体下划线", "字体大小", "字体颜色", "字体名称"}));
+  EXPECT_EQ(names("颜色背景"), (Names{"显示背景"}));
   EXPECT_EQ(iniValue("皮肤设置", "当前皮肤"), "");
 }
 
-TEST_F(Settings, SaveIntoAReadOnlyFileReportsFailureWithThePath) {
-  writeFile(settingsPath(), "[皮肤设置]\r\n当前皮肤=\r\n");
-  SetFileAttributesA(settingsPath().c_str(), FILE_ATTRIBUTE_READONLY);
+TEST_F(Settings, SaveThatCannotWriteReportsFailureWithThePath) {
+  // A folder in the file's place cannot be written (file permissions do not
+  // stop the tests, which run with full rights).
+  ASSERT_TRUE(CreateDirectoryA(settingsPath().c_str(), nullptr));
   ModalAnswerer answerer;
   chooseMenu(kSaveSettings);
+  RemoveDirectoryA(settingsPath().c_str());
   ASSERT_EQ(answerer.dialogs.size(), 1u);
   EXPECT_EQ(answerer.dialogs[0].second, std::string(kSaveFailurePrefix) + settingsPath());
 }
