@@ -1,13 +1,4 @@
-# Cross toolchain: 32-bit Windows with MinGW-w64 (posix threads), tests run under Wine.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross toolchain of the product: 32-bit Windows with MinGW-w64 (posix threads).
 set(CMAKE_SYSTEM_PROCESSOR x86)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-get_filename_component(_lp_root "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
-set(CMAKE_CROSSCOMPILING_EMULATOR "${_lp_root}/scripts/wine-run.sh")
+set(LP_MINGW_TRIPLET i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

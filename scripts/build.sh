@@ -21,7 +21,8 @@ windows_build() {  # folder, toolchain cpu, with tests
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$2.cmake" \
     -DLIBJPEG_ROOT="${LUMENPATH_DEPS:-$build/deps}/libjpeg-$2" \
     -DLUMENPATH_HOST_TOOLS="$build/host/tools" \
-    -DLUMENPATH_TESTS="$3" >/dev/null
+    -DLUMENPATH_TESTS="$3" \
+    -DLUMENPATH_PRODUCT_EXE="$build/win32/app/lumenpath.exe" >/dev/null
   cmake --build "$build/$1" -j"$jobs"
 }
 if [ "$arch" = win32 ]; then

@@ -1,5 +1,6 @@
 // The Core Library: the standard components and the core commands.
 #include "runtime/components/core_type_records.h"
+#include "runtime/components/list_box_component.h"
 #include "runtime/core/command_numbers.h"
 #include "runtime/core/desktop_commands.h"
 #include "runtime/core/file_commands.h"
@@ -30,9 +31,9 @@ constexpr CommandFn kCoreCommands[kCoreCommandCount] = {
     /* kCmdDestroy */ cmdDestroy,
     /* kCmdMove */ cmdMove,
     /* kCmdOpenDialog */ nullptr,
-    /* kCmdListBoxGetItemText */ nullptr,
-    /* kCmdListBoxAddItem */ nullptr,
-    /* kCmdListBoxClear */ nullptr,
+    /* kCmdListBoxGetItemText */ cmdListBoxGetItemText,
+    /* kCmdListBoxAddItem */ cmdListBoxAddItem,
+    /* kCmdListBoxClear */ cmdListBoxClear,
     /* kCmdEditBoxAppendText */ nullptr,
     /* kCmdReadIni */ cmdReadIni,
     /* kCmdWriteIni */ cmdWriteIni,

@@ -1,5 +1,6 @@
 #include "runtime/components/core_type_records.h"
 
+#include "runtime/components/list_box_component.h"
 #include "runtime/components/type_records.h"
 #include "runtime/components/window_component.h"
 #include "runtime/extended/external_database.h"
@@ -11,6 +12,7 @@ namespace {
 // is shown as the placeholder when a window holds one.
 const TypeProvider kCoreProviders[] = {
     {kWindowType, windowInterface},
+    {kListBoxType, listBoxInterface},
     {kExternalDatabaseType, externalDatabaseProvider},
 };
 
