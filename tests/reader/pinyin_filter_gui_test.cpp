@@ -39,6 +39,17 @@ TEST_F(PinyinFilter, EachChangeNarrowsTheList) {
   EXPECT_TRUE(bookItems().empty());
 }
 
+TEST_F(PinyinFilter, TypingQuicklyLeavesOnlyTheNewestFilter) {
+  // The second character arrives while the first filter is still adding
+  // items; the list must hold the second filter's items alone.
+  HWND box = control(kBookBox, "Edit");
+  PostMessageW(box, WM_CHAR, 'y', 1);
+  PostMessageW(box, WM_CHAR, 'h', 1);
+  pump();
+  EXPECT_EQ(text(kBookBox), "yh");
+  EXPECT_EQ(bookItems(), (Items{"约翰福音", "约翰一书", "约翰二书", "约翰三书"}));
+}
+
 TEST_F(PinyinFilter, EmptyBoxListsEveryKeyInDatabaseOrder) {
   setText(kBookBox, "yhf");
   setText(kBookBox, "");

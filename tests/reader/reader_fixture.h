@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -101,7 +102,7 @@ class ReaderTest : public ::testing::Test {
 // Skips the test while one of the units is still a stand-in component.
 #define REQUIRE_COMPONENTS(...)                                                    \
   do {                                                                             \
-    for (uint32_t unit_ : {__VA_ARGS__}) {                                         \
+    for (uint32_t unit_ : std::initializer_list<uint32_t>{__VA_ARGS__}) {          \
       if (isPlaceholder(unit_)) GTEST_SKIP() << "component of unit " << std::hex   \
                                              << unit_ << " is still a placeholder"; \
     }                                                                              \

@@ -43,6 +43,11 @@ class Settings : public ReaderTest {
     lp_entry_services.free(text);
     return face;
   }
+  void writeFontMember(int32_t member, const char* value) {
+    lp_entry_services.writeProperty(kMainWindow, kResultBox, 12, member,
+                                    static_cast<uint32_t>(reinterpret_cast<uintptr_t>(value)),
+                                    static_cast<uint32_t>(static_cast<uint64_t>(reinterpret_cast<uintptr_t>(value)) >> 32));
+  }
 };
 
 TEST_F(Settings, SaveWritesTheNineKeysInOrderAndReportsSuccess) {
@@ -105,6 +110,26 @@ TEST_F(Settings, SavedSettingsApplyAtTheNextStart) {
   EXPECT_EQ(faceName(), "黑体");
   EXPECT_EQ(propertyInt(kResultBox, 10), 255);
   EXPECT_EQ(propertyInt(kResultBox, 11), 65280);
+}
+
+TEST_F(Settings, FontDialogConfirmedSetsTheResultBoxAndCancelledChangesNothing) {
+  REQUIRE_COMPONENTS(kResultBox, kFontButton, 0x16010CC0u);
+  writeFontMember(6, "黑体");
+  {
+    ModalAnswerer cancel(IDCANCEL);
+    click(kFontButton);
+    ASSERT_EQ(cancel.dialogs.size(), 1u);
+  }
+  EXPECT_EQ(faceName(), "黑体");
+  {
+    // Confirmed at the dialog's template values: 宋体, 9 points, white.
+    ModalAnswerer confirm(IDOK);
+    click(kFontButton);
+    ASSERT_EQ(confirm.dialogs.size(), 1u);
+  }
+  EXPECT_EQ(faceName(), "宋体");
+  EXPECT_EQ(propertyInt(kResultBox, 12, 5), 9);
+  EXPECT_EQ(propertyInt(kResultBox, 10), 0xFFFFFF);
 }
 
 TEST_F(Settings, NoFileKeepsTheTemplateFontAndColours) {
