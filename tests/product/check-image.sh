@@ -3,7 +3,8 @@
 # system DLLs (the C++ runtime and libgcc are linked in).
 set -euo pipefail
 exe="$1"
-dump="$(i686-w64-mingw32-objdump -p "$exe")"
+# The tests run in a Chinese locale, which would translate the tool's output.
+dump="$(LC_ALL=C i686-w64-mingw32-objdump -p "$exe")"
 grep -q "file format pei-i386" <<<"$dump" || { echo "not a 32-bit Windows image: $exe"; exit 1; }
 grep -qE "^Subsystem[[:space:]]+00000002" <<<"$dump" || { echo "not a GUI program"; exit 1; }
 allowed="kernel32.dll user32.dll gdi32.dll comctl32.dll comdlg32.dll shell32.dll ole32.dll
