@@ -1,5 +1,7 @@
 // The Core Library: the standard components and the core commands.
+#include "runtime/components/common_dialog.h"
 #include "runtime/components/core_type_records.h"
+#include "runtime/components/edit_box.h"
 #include "runtime/components/list_box_component.h"
 #include "runtime/core/command_numbers.h"
 #include "runtime/core/desktop_commands.h"
@@ -30,11 +32,11 @@ constexpr CommandFn kCoreCommands[kCoreCommandCount] = {
     /* kCmdDoEvents */ cmdDoEvents,
     /* kCmdDestroy */ cmdDestroy,
     /* kCmdMove */ cmdMove,
-    /* kCmdOpenDialog */ nullptr,
+    /* kCmdOpenDialog */ cmdOpenDialog,
     /* kCmdListBoxGetItemText */ cmdListBoxGetItemText,
     /* kCmdListBoxAddItem */ cmdListBoxAddItem,
     /* kCmdListBoxClear */ cmdListBoxClear,
-    /* kCmdEditBoxAppendText */ nullptr,
+    /* kCmdEditBoxAppendText */ cmdEditBoxAppendText,
     /* kCmdReadIni */ cmdReadIni,
     /* kCmdWriteIni */ cmdWriteIni,
     /* kCmdDatabaseOpen */ cmdDatabaseOpen,

@@ -1,8 +1,13 @@
 #include "runtime/components/core_type_records.h"
 
 #include "runtime/components/list_box_component.h"
+#include "runtime/components/button_component.h"
+#include "runtime/components/label_component.h"
+#include "runtime/components/edit_box.h"
+#include "runtime/components/common_dialog.h"
 #include "runtime/components/type_records.h"
 #include "runtime/components/window_component.h"
+#include "runtime/extended/colour_picker.h"
 #include "runtime/extended/external_database.h"
 
 namespace lp {
@@ -13,6 +18,11 @@ namespace {
 const TypeProvider kCoreProviders[] = {
     {kWindowType, windowInterface},
     {kListBoxType, listBoxInterface},
+    {kLabelType, labelInterface},
+    {kButtonType, buttonInterface},
+    {kEditBoxType, editBoxInterface},
+    {kColorPickerType, colourPickerInterface},
+    {kCommonDialogType, commonDialogInterface},
     {kExternalDatabaseType, externalDatabaseProvider},
 };
 

@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 #include <cstdint>
+#include <string>
 
 #include "runtime/core/component_object.h"
 
@@ -18,5 +19,14 @@ void destroyWindowComponent(ComponentObject* window, bool now);
 // The notification-area icon: a null icon removes it. The window takes the
 // icon handle and destroys the previous one.
 void setWindowTrayIcon(ComponentObject* window, HICON icon, const char* tip);
+
+// The help file offered when none is named: the program's file name with its
+// extension replaced by "hlp".
+std::wstring programHelpFile();
+
+// Marks the window holding `child` (or the window itself) as having opened
+// help from `file`, so that it quits help when destroyed; `opened` false
+// clears the mark.
+void markHelpOpened(HWND child, const std::wstring& file, bool opened);
 
 }  // namespace lp

@@ -7,6 +7,7 @@
 
 #include "runtime/components/component_events.h"
 #include "runtime/components/library_link.h"
+#include "runtime/components/window_component.h"
 #include "runtime/components/window_object.h"
 #include "runtime/components/window_units.h"
 #include "runtime/core/gbk.h"
@@ -44,15 +45,9 @@ bool pressEnter(WindowObject& w, const std::vector<WindowUnit>& units, int focus
   return false;
 }
 
-// The help file: HelpFile, or the program's name with the extension "hlp".
+// The help file: HelpFile, or the program's own.
 std::wstring helpFile(const WindowObject& w) {
-  if (!w.data.helpFile.empty()) return gbkToWide(w.data.helpFile);
-  const char* program = reinterpret_cast<const char*>(callRuntime(kSvcProgramFileName));
-  std::string name = program ? program : "";
-  const size_t slash = name.find_last_of('\\');
-  const size_t dot = name.find_last_of('.');
-  if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) name.erase(dot);
-  return gbkToWide(name + ".hlp");
+  return w.data.helpFile.empty() ? programHelpFile() : gbkToWide(w.data.helpFile);
 }
 
 void openHelp(WindowObject& w) {

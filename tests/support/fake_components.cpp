@@ -1,4 +1,4 @@
-#include "fake_components.h"
+#include "tests/support/fake_components.h"
 
 #include <windows.h>
 
@@ -108,10 +108,11 @@ const lp::PropertyDescriptor kProperties[2] = {
     {"", "Rebuild", "", lp::kPropLogical, 0, ""},
 };
 
-const lp::ComponentTypeRecord kTypes[3] = {
+const lp::ComponentTypeRecord kTypes[4] = {
     {"", "FakeButton", "", 0, nullptr, 0x80000840u, 0, nullptr, 2, kProperties, provider<1>, 0, nullptr},
     {"", "FakeLabel", "", 0, nullptr, 0x80002040u, 0, nullptr, 2, kProperties, provider<2>, 0, nullptr},
     {"", "FakeEdit", "", 0, nullptr, 0x80000040u, 0, nullptr, 2, kProperties, provider<3>, 0, nullptr},
+    {"", "FakeUnbuilt", "", 0, nullptr, 0x80000040u, 0, nullptr, 0, nullptr, nullptr, 0, nullptr},
 };
 
 }  // namespace
@@ -123,7 +124,7 @@ std::vector<uint8_t> fakeBlock(uint32_t flags, const std::string& caption) {
   return out.take();
 }
 
-const lp::LibraryInfo kFakeLibraryInfo = lp::makeLibrary("Fake", 3, kTypes, 0, nullptr, lp::plainLibraryNotify);
+const lp::LibraryInfo kFakeLibraryInfo = lp::makeLibrary("Fake", 4, kTypes, 0, nullptr, lp::plainLibraryNotify);
 
 int fakeCreations() { return g_creations; }
 

@@ -1,9 +1,9 @@
-#include "window_fixture.h"
+#include "tests/support/window_fixture.h"
 
 #include <array>
 #include <utility>
 
-#include "fake_components.h"
+#include "tests/support/fake_components.h"
 #include "runtime/core/entry_services.h"
 #include "runtime/core/event_dispatch.h"
 #include "runtime/core/library_table.h"
@@ -11,13 +11,16 @@
 #include "runtime/core/window_loader.h"
 #include "runtime/core/window_registry.h"
 
-extern "C" const lp::ProgramHeader lp_program_header;
-
 namespace test {
 
 std::vector<LoggedEvent>& eventLog() {
   static std::vector<LoggedEvent> log;
   return log;
+}
+
+std::function<void(const LoggedEvent&)>& handlerHook() {
+  static std::function<void(const LoggedEvent&)> hook;
+  return hook;
 }
 
 std::map<std::pair<uint32_t, int32_t>, uint32_t>& handlerResults() {
@@ -36,7 +39,9 @@ void codeBase(lp::HandlerCall*) {}
 template <int32_t Event>
 void handler(lp::HandlerCall* call) {
   const uint32_t unit = lp::currentEventUnit();
-  eventLog().push_back({unit, Event});
+  const int32_t count = call->argCount < 0 ? 0 : call->argCount > 12 ? 12 : call->argCount;
+  eventLog().push_back({unit, Event, std::vector<uint64_t>(call->args, call->args + count)});
+  if (handlerHook()) handlerHook()(eventLog().back());
   auto found = handlerResults().find({unit, Event});
   if (found != handlerResults().end()) {
     call->returned = 1;
@@ -62,7 +67,10 @@ std::vector<lp::EventBinding> allEvents() {
   return events;
 }
 
-const lp::LibraryInfo* const kLibraries[2] = {&lp::kCoreLibraryInfo, &kFakeLibraryInfo};
+// The fake library takes number 2; the Extended Interface Library's types
+// are reached as library 3.
+const lp::LibraryInfo* const kLibraries[3] = {&lp::kCoreLibraryInfo, &kFakeLibraryInfo,
+                                              &lp::kExtendedInterfaceLibraryInfo};
 
 bool g_initialised = false;
 
@@ -70,7 +78,7 @@ bool g_initialised = false;
 }  // namespace test
 
 extern "C" const lp::ProgramHeader lp_program_header = {
-    3, 0, 0x14536, nullptr, nullptr, 0, nullptr, 0, 2, test::kLibraries, 0, nullptr, nullptr};
+    3, 0, 0x14536, nullptr, nullptr, 0, nullptr, 0, 3, test::kLibraries, 0, nullptr, nullptr};
 
 namespace test {
 
@@ -81,6 +89,7 @@ void WindowTest::SetUp() {
   }
   eventLog().clear();
   handlerResults().clear();
+  handlerHook() = nullptr;
   template_ = lp::WindowTemplate{};
   template_.id = kWindowId;
 }

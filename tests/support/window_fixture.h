@@ -1,11 +1,13 @@
-// In-process fixture of the component tests: the runtime initialised with the
-// Core Library and the fake library, templates built in the test and read
+// In-process fixture of the window and component tests: the runtime
+// initialised with the Core Library, the fake library and the Extended
+// Interface Library, templates built in the test and read
 // into the registry, handlers that log every event they receive and answer
 // with a configured result, and a pump through the runtime's message pump.
 #pragma once
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -22,12 +24,14 @@ constexpr uint32_t kWindowId = 0x52010001u;
 constexpr uint32_t kOwnUnit = 0x06010000u;
 constexpr uint32_t kWindowType = 0x00010001u;
 constexpr uint32_t kMenuType = 0x00010003u;
+constexpr uint32_t kExtendedLibrary = 3;
 inline uint32_t componentId(uint32_t n) { return 0x16010000u + n; }
 inline uint32_t menuId(uint32_t n) { return 0x26010000u + n; }
 
 struct LoggedEvent {
   uint32_t unit;
   int32_t event;
+  std::vector<uint64_t> args;  // as the handler received them
   bool operator==(const LoggedEvent& o) const { return unit == o.unit && event == o.event; }
 };
 
@@ -59,6 +63,8 @@ class WindowTest : public ::testing::Test {
 
 // Events received by the logging handler, in order.
 std::vector<LoggedEvent>& eventLog();
+// Called by the logging handler with each event, while it is dispatched.
+std::function<void(const LoggedEvent&)>& handlerHook();
 // The value the handler returns for (unit, event); none: it returns nothing.
 std::map<std::pair<uint32_t, int32_t>, uint32_t>& handlerResults();
 

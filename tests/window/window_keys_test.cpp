@@ -1,7 +1,7 @@
 // The window's keyboard rules under Wine: Tab order, Enter, Esc and Alt
 // mnemonics, driven through the runtime's message pump.
-#include "fake_components.h"
-#include "window_fixture.h"
+#include "tests/support/fake_components.h"
+#include "tests/support/window_fixture.h"
 
 namespace test {
 namespace {

@@ -1,11 +1,11 @@
 // The window's closing rules, its frame and Position, menu commands and the
 // re-creation of a component, under Wine.
-#include "fake_components.h"
+#include "tests/support/fake_components.h"
 #include "runtime/components/window_component.h"
 #include "runtime/core/entry_services.h"
 #include "runtime/core/window_loader.h"
 #include "runtime/core/window_registry.h"
-#include "window_fixture.h"
+#include "tests/support/window_fixture.h"
 
 namespace test {
 namespace {
@@ -158,7 +158,7 @@ TEST_F(WindowLifecycle, RecreationKeepsGeometryStateAndFocus) {
 
 TEST_F(WindowLifecycle, TypesWithoutAWin32PartStandAsPlaceholders) {
   setWindow(lp::WindowData());
-  addComponent(1, 0x0001000Au /* a label, not built yet */, {}, 0, lp::kStateVisible);
+  addComponent(1, kFakeUnbuilt, {}, 0, lp::kStateVisible);
   ASSERT_TRUE(load());
   HWND placeholder = unitWindow(componentId(1));
   ASSERT_NE(placeholder, nullptr);

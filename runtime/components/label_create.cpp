@@ -1,0 +1,85 @@
+// The label's window: its private class, creation and window procedure.
+#include "runtime/components/border_style.h"
+#include "runtime/components/component_events.h"
+#include "runtime/components/component_messages.h"
+#include "runtime/components/label_component.h"
+#include "runtime/components/label_object.h"
+#include "runtime/core/gbk.h"
+
+namespace lp {
+namespace {
+
+const wchar_t kClassName[] = L"LumenPathLabel";
+
+LabelObject* labelOf(HWND window) { return reinterpret_cast<LabelObject*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
+
+LRESULT CALLBACK labelProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  LabelObject* label = labelOf(hwnd);
+  if (!label) return DefWindowProcW(hwnd, message, wParam, lParam);
+  switch (message) {
+    case WM_ERASEBKGND:
+      // Painting covers every pixel; a separate erase would only flicker.
+      return 1;
+    case WM_PAINT:
+      paintLabel(*label);
+      return 0;
+    case kMsgLabelEvent: {
+      const uint32_t args[2] = {static_cast<uint32_t>(wParam), static_cast<uint32_t>(lParam)};
+      const EventOutcome outcome = raiseEvent(label->windowId, label->unitId, 0, 2, args);
+      return outcome.hasResult ? static_cast<LRESULT>(static_cast<int32_t>(outcome.result)) : 0;
+    }
+    case kMsgDataBindingRefresh:
+    case kMsgBoundSource:
+      // No component of this system is a data source: the names stay stored
+      // and there is nothing to bind to.
+      return 0;
+    case WM_NCDESTROY:
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+      delete label;
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+bool registerClass() {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSW existing;
+  if (GetClassInfoW(instance, kClassName, &existing)) return true;
+  WNDCLASSW wc = {};
+  wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+  wc.lpfnWndProc = labelProcedure;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+  wc.lpszClassName = kClassName;
+  return RegisterClassW(&wc) != 0;
+}
+
+}  // namespace
+
+ComponentObject* createLabel(const uint8_t* block, int32_t length, uint32_t presetStyle, HWND parent,
+                             uint32_t controlId, HMENU, int32_t left, int32_t top, int32_t width, int32_t height,
+                             uint32_t windowId, uint32_t unitId, HWND, int32_t) {
+  auto* label = new LabelObject;
+  if (!label->data.read(block, length > 0 ? static_cast<size_t>(length) : 0) || !registerClass()) {
+    delete label;
+    return nullptr;
+  }
+  label->windowId = windowId;
+  label->unitId = unitId;
+  label->window = CreateWindowExW(0, kClassName, gbkToWide(label->data.caption).c_str(),
+                                  presetStyle | WS_CHILD | WS_CLIPSIBLINGS, left, top, width, height, parent,
+                                  reinterpret_cast<HMENU>(static_cast<uintptr_t>(controlId)),
+                                  GetModuleHandleW(nullptr), nullptr);
+  if (!label->window) {
+    delete label;
+    return nullptr;
+  }
+  SetWindowLongPtrW(label->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(label));
+  applyBorderStyle(label->window, label->data.border);
+  return label;
+}
+
+}  // namespace lp

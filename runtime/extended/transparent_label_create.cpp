@@ -1,0 +1,77 @@
+// The transparent label's window: its class, creation and window procedure.
+#include "runtime/core/gbk.h"
+#include "runtime/extended/transparent_label_object.h"
+
+namespace lp {
+namespace {
+
+const wchar_t kClassName[] = L"LumenPathTransparentLabel";
+
+TransparentLabelObject* labelOf(HWND window) {
+  return reinterpret_cast<TransparentLabelObject*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+LRESULT CALLBACK transparentLabelProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  TransparentLabelObject* label = labelOf(hwnd);
+  if (!label) return DefWindowProcW(hwnd, message, wParam, lParam);
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT:
+      paintTransparentLabel(*label);
+      return 0;
+    case WM_WINDOWPOSCHANGED: {
+      const LRESULT result = DefWindowProcW(hwnd, message, wParam, lParam);
+      const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+      if (!(pos->flags & SWP_NOMOVE) || !(pos->flags & SWP_NOSIZE)) refreshBehind(hwnd);
+      return result;
+    }
+    case WM_NCDESTROY:
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+      delete label;
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+bool registerClass() {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSW existing;
+  if (GetClassInfoW(instance, kClassName, &existing)) return true;
+  WNDCLASSW wc = {};
+  wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+  wc.lpfnWndProc = transparentLabelProcedure;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.hbrBackground = nullptr;
+  wc.lpszClassName = kClassName;
+  return RegisterClassW(&wc) != 0;
+}
+
+}  // namespace
+
+ComponentObject* createTransparentLabel(const uint8_t* block, int32_t length, uint32_t presetStyle, HWND parent,
+                                        uint32_t controlId, HMENU, int32_t left, int32_t top, int32_t width,
+                                        int32_t height, uint32_t windowId, uint32_t unitId, HWND, int32_t) {
+  auto* label = new TransparentLabelObject;
+  if (!label->data.read(block, length > 0 ? static_cast<size_t>(length) : 0) || !registerClass()) {
+    delete label;
+    return nullptr;
+  }
+  label->windowId = windowId;
+  label->unitId = unitId;
+  label->window = CreateWindowExW(WS_EX_TRANSPARENT, kClassName, gbkToWide(label->data.caption).c_str(),
+                                  presetStyle | WS_CHILD | WS_CLIPSIBLINGS, left, top, width, height, parent,
+                                  reinterpret_cast<HMENU>(static_cast<uintptr_t>(controlId)),
+                                  GetModuleHandleW(nullptr), nullptr);
+  if (!label->window) {
+    delete label;
+    return nullptr;
+  }
+  SetWindowLongPtrW(label->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(label));
+  return label;
+}
+
+}  // namespace lp
