@@ -65,7 +65,7 @@ TEST_F(Layout, ResizingKeepsFractionsAndRestoringBringsTheTemplateBack) {
 }
 
 TEST_F(Layout, ScaledFontsFollowTheControlsWidths) {
-  REQUIRE_COMPONENTS(kSearchBox, kSearchButton, kResultList);
+  REQUIRE_COMPONENTS(kSearchBox, kResultList);
   const int32_t before = propertyInt(kSearchBox, 12, 5);
   const int32_t listBefore = propertyInt(kResultList, 12, 5);
   resize(1000, 700);
