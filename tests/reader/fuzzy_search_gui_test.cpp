@@ -25,8 +25,17 @@ class FuzzySearch : public ReaderTest {
     SendMessageW(control(kResultList, WC_LISTVIEWA), LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&r));
     return r;
   }
-  void hover(int x, int y) {
-    PostMessageW(control(kResultList, WC_LISTVIEWA), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+  // The list view's own hot-track notification (Wine's list view does not
+  // send it for synthetic mouse moves).
+  void hover(int row) {
+    HWND list = control(kResultList, WC_LISTVIEWA);
+    NMLISTVIEW note = {};
+    note.hdr.hwndFrom = list;
+    note.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(list));
+    note.hdr.code = LVN_HOTTRACK;
+    note.iItem = row;
+    note.iSubItem = 0;
+    SendMessageW(GetParent(list), WM_NOTIFY, note.hdr.idFrom, reinterpret_cast<LPARAM>(&note));
     pump();
   }
   void doubleClickRow(int row) {
@@ -81,11 +90,9 @@ TEST_F(FuzzySearch, QuotesNeitherFailNorListForeignRows) {
 TEST_F(FuzzySearch, HoverPreviewsTheVerseAndMovingOffKeepsIt) {
   REQUIRE_COMPONENTS(kPreview);
   search("爱");
-  RECT second = rowRect(1);
-  hover(second.left + 5, (second.top + second.bottom) / 2);
+  hover(1);
   EXPECT_EQ(propertyText(kPreview, 8), "夹具：创世记一章三节，神与爱同在。");
-  RECT last = rowRect(3);
-  hover(last.left + 5, last.bottom + 40);
+  hover(-1);
   EXPECT_EQ(propertyText(kPreview, 8), "夹具：创世记一章三节，神与爱同在。");
 }
 

@@ -6,6 +6,7 @@
 #include "runtime/core/component_object.h"
 #include "runtime/core/entry_services.h"
 #include "runtime/core/gbk.h"
+#include "runtime/core/message_pump.h"
 #include "runtime/core/window_registry.h"
 
 namespace readertest {
@@ -119,16 +120,12 @@ bool ReaderTest::isPlaceholder(uint32_t unit, uint32_t window) const {
 }
 
 void ReaderTest::pump() {
-  // Messages posted while handling others are handled too.
+  // Through the runtime's own pump, which offers key messages to the window
+  // before dispatch; messages posted while handling others are handled too.
   for (int round = 0; round < 3; ++round) {
     MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (msg.message == WM_QUIT) {
-        PostQuitMessage(static_cast<int>(msg.wParam));
-        return;
-      }
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
+    for (int i = 0; i < 500 && PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE); ++i) {
+      if (msg.message == WM_QUIT || !lp::pumpMessage()) return;
     }
     Sleep(10);
   }
