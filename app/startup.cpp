@@ -1,0 +1,61 @@
+#include "app/startup.h"
+
+#include <string>
+
+#include "app/commands.h"
+#include "app/controls.h"
+#include "app/enciphered_texts.h"
+#include "app/proportional_layout.h"
+#include "app/reader_globals.h"
+#include "app/reader_settings.h"
+#include "constant_layout.h"
+
+namespace reader {
+namespace {
+
+constexpr int32_t kTemporaryFolder = 11;
+constexpr int32_t kInformationIcon = 0x40;
+
+std::string databasePath() { return cmd::specialFolder(kTemporaryFolder) + "lumenpath.kx"; }
+
+bool writeDatabase() { return cmd::writeToFile(databasePath(), lp::constants::at(lp::constants::kDatabase)); }
+
+// Opens the database file, writing it from the program's constant when it is
+// missing, and once more when an existing file does not open (a damaged or
+// foreign file is replaced instead of failing on every start).
+bool attachDatabase() {
+  if (cmd::fileExists(databasePath())) {
+    if (cmd::openDatabase(ui::kDatabase, databasePath())) return true;
+  }
+  writeDatabase();
+  return cmd::openDatabase(ui::kDatabase, databasePath());
+}
+
+void keepFullBookList() {
+  Globals& g = globals();
+  releaseBlock(g.fullBookList);
+  g.fullBookList = readBlock(ui::kBookList, prop::kListItems);
+}
+
+}  // namespace
+
+void startReader() {
+  writeText(ui::kMainWindow, prop::kWindowCaption, decipheredConstant(lp::constants::kCaption));
+  recordLayout();
+  applySavedSettings();
+  // The saved font size holds at the template width and scales from there.
+  recordResultBoxFont();
+  if (!attachDatabase()) {
+    cmd::infoBox("圣经数据库连接失败,请检测同目录下是否存在数据库!", kInformationIcon, "错误提示:");
+    exitProgram(0);
+    return;
+  }
+  keepFullBookList();
+}
+
+void closeReader() {
+  cmd::closeDatabase(ui::kDatabase);
+  cmd::destroy(ui::kMainWindow);
+}
+
+}  // namespace reader
