@@ -3,6 +3,7 @@
 #include "runtime/components/common_dialog.h"
 
 #include "runtime/components/component_entries.h"
+#include "runtime/components/property_values.h"
 #include "runtime/components/library_link.h"
 #include "runtime/core/component_type.h"
 
@@ -69,11 +70,6 @@ ComponentObject* create(const uint8_t* block, int32_t length, uint32_t presetSty
   }
   SetWindowLongPtrW(object->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
   return object;
-}
-
-std::string textOf(const PropertyValue* value) {
-  const char* text = reinterpret_cast<const char*>(value->word);
-  return text ? text : "";
 }
 
 // Every write is only stored: it acts at the next OpenDialog, so nothing is

@@ -3,6 +3,7 @@
 // the serialised block, wantsKey and the text conversion.
 #include "runtime/components/border_style.h"
 #include "runtime/components/component_entries.h"
+#include "runtime/components/property_values.h"
 #include "runtime/components/component_events.h"
 #include "runtime/components/edit_box.h"
 #include "runtime/components/edit_box_object.h"
@@ -10,17 +11,6 @@
 
 namespace lp {
 namespace {
-
-std::string textOf(const PropertyValue* value) {
-  const char* text = reinterpret_cast<const char*>(value->word);
-  return text ? text : "";
-}
-
-std::vector<uint8_t> bufferOf(const PropertyValue* value) {
-  const auto* bytes = reinterpret_cast<const uint8_t*>(value->word);
-  if (!bytes || value->length <= 0) return {};
-  return std::vector<uint8_t>(bytes, bytes + value->length);
-}
 
 // Stores a creation-time value; the box must be rebuilt when it changed.
 template <typename T>

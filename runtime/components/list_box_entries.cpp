@@ -3,22 +3,12 @@
 // block and the text conversion.
 #include "runtime/components/border_style.h"
 #include "runtime/components/component_entries.h"
+#include "runtime/components/property_values.h"
 #include "runtime/components/list_box_component.h"
 #include "runtime/components/list_box_object.h"
 
 namespace lp {
 namespace {
-
-std::vector<uint8_t> bufferOf(const PropertyValue* value) {
-  const auto* bytes = reinterpret_cast<const uint8_t*>(value->word);
-  if (!bytes || value->length <= 0) return {};
-  return std::vector<uint8_t>(bytes, bytes + value->length);
-}
-
-std::string textOf(const PropertyValue* value) {
-  const char* text = reinterpret_cast<const char*>(value->word);
-  return text ? text : "";
-}
 
 // A creation-time style: stored, and the list is rebuilt only when it changed.
 int32_t storeStyle(bool& stored, uintptr_t word) {

@@ -2,23 +2,13 @@
 // effects, property reads, the serialised block, the icon data and the text
 // conversion. A window is never re-created, so setProperty always returns 0.
 #include "runtime/components/component_entries.h"
+#include "runtime/components/property_values.h"
 #include "runtime/components/window_component.h"
 #include "runtime/components/window_object.h"
 #include "runtime/core/gbk.h"
 
 namespace lp {
 namespace {
-
-std::vector<uint8_t> bufferOf(const PropertyValue* value) {
-  const auto* bytes = reinterpret_cast<const uint8_t*>(value->word);
-  if (!bytes || value->length <= 0) return {};
-  return std::vector<uint8_t>(bytes, bytes + value->length);
-}
-
-std::string textOf(const PropertyValue* value) {
-  const char* text = reinterpret_cast<const char*>(value->word);
-  return text ? text : "";
-}
 
 void restartMusic(WindowObject& w) { w.music.start(w.window, w.data.backMusic, w.data.playCount); }
 

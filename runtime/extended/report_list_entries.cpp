@@ -3,6 +3,7 @@
 // the text conversion and the interface provider.
 #include "runtime/components/border_style.h"
 #include "runtime/components/component_entries.h"
+#include "runtime/components/property_values.h"
 #include "runtime/components/component_font.h"
 #include "runtime/extended/report_list.h"
 #include "runtime/extended/report_list_object.h"
@@ -11,12 +12,6 @@ namespace lp {
 namespace {
 
 using Data = ReportListData;
-
-std::vector<uint8_t> bufferOf(const PropertyValue* value) {
-  const auto* bytes = reinterpret_cast<const uint8_t*>(value->word);
-  if (!bytes || value->length <= 0) return {};
-  return std::vector<uint8_t>(bytes, bytes + value->length);
-}
 
 bool* logicalField(Data& d, int32_t index) {
   switch (index) {
