@@ -116,7 +116,7 @@ struct BoxAnswer {
       HWND found = nullptr;
     } search;
     EnumWindows(
-        [](HWND hwnd, LPARAM lParam) -> BOOL {
+        [](HWND hwnd, LPARAM lParam) CALLBACK -> BOOL {
           DWORD pid = 0;
           GetWindowThreadProcessId(hwnd, &pid);
           char cls[16] = {};
