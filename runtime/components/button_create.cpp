@@ -5,16 +5,16 @@
 #include "runtime/components/component_events.h"
 #include "runtime/components/component_font.h"
 #include "runtime/components/component_messages.h"
+#include "runtime/components/object_link.h"
 #include "runtime/core/gbk.h"
 
 namespace lp {
 namespace {
 
-const wchar_t kObjectProperty[] = L"LumenPathButtonObject";
 constexpr DWORD kHorizontalBits = BS_LEFT | BS_RIGHT | BS_CENTER;
 constexpr DWORD kVerticalBits = BS_TOP | BS_BOTTOM | BS_VCENTER;
 
-ButtonObject* buttonOf(HWND window) { return static_cast<ButtonObject*>(GetPropW(window, kObjectProperty)); }
+ButtonObject* buttonOf(HWND window) { return linkedObject<ButtonObject>(window); }
 
 LRESULT CALLBACK buttonProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   ButtonObject* button = buttonOf(hwnd);
@@ -31,7 +31,7 @@ LRESULT CALLBACK buttonProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
       return result;
     }
     case WM_NCDESTROY: {
-      RemovePropW(hwnd, kObjectProperty);
+      unlinkObject(hwnd);
       SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(base));
       const LRESULT result = CallWindowProcW(base, hwnd, message, wParam, lParam);
       if (button->font) DeleteObject(button->font);
@@ -85,7 +85,7 @@ ComponentObject* createButton(const uint8_t* block, int32_t length, uint32_t pre
     delete button;
     return nullptr;
   }
-  SetPropW(button->window, kObjectProperty, button);
+  linkObject(button->window, button);
   button->classProcedure = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(button->window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(buttonProcedure)));
   applyFont(button->window, d.font, button->font);

@@ -1,10 +1,11 @@
 // The common dialog's window, entry points and OpenDialog method. The window
 // only stands for the unit: it is never shown and draws nothing.
 #include "runtime/components/common_dialog.h"
+#include "runtime/components/object_link.h"
 
 #include "runtime/components/component_entries.h"
-#include "runtime/components/property_values.h"
 #include "runtime/components/library_link.h"
+#include "runtime/components/property_values.h"
 #include "runtime/core/component_type.h"
 
 namespace lp {
@@ -13,7 +14,7 @@ namespace {
 const wchar_t kClassName[] = L"LumenPathCommonDialog";
 
 CommonDialogObject* objectOf(HWND window) {
-  return reinterpret_cast<CommonDialogObject*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  return linkedObject<CommonDialogObject>(window);
 }
 
 // The common dialog behind a component, or null when it is another kind.
@@ -27,7 +28,7 @@ CommonDialogObject* commonDialogOf(ComponentObject* object) {
 LRESULT CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCDESTROY) {
     if (CommonDialogObject* object = objectOf(window)) {
-      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      unlinkObject(window);
       delete object;
     }
   }
@@ -68,7 +69,7 @@ ComponentObject* create(const uint8_t* block, int32_t length, uint32_t presetSty
     delete object;
     return nullptr;
   }
-  SetWindowLongPtrW(object->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
+  linkObject(object->window, object);
   return object;
 }
 

@@ -10,13 +10,13 @@
 #include "runtime/components/component_messages.h"
 #include "runtime/components/edit_box_input.h"
 #include "runtime/components/edit_box_object.h"
+#include "runtime/components/object_link.h"
 
 namespace lp {
 namespace {
 
 constexpr int kAdjusterWidth = 18;
 constexpr uint32_t kAdjusterIdOffset = 4;
-const wchar_t kOwnerProperty[] = L"LumenPathAdjusterOwner";
 
 bool wantsStaticEdge(int32_t border) { return border == 0 || border == 1 || border == 3; }
 
@@ -40,7 +40,7 @@ void click(EditBoxObject& box, bool up) {
 // The window reflects the up-down's notifications back to the up-down; it
 // hands the click on to its edit box.
 LRESULT CALLBACK adjusterProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* box = static_cast<EditBoxObject*>(GetPropW(hwnd, kOwnerProperty));
+  auto* box = linkedObject<EditBoxObject>(hwnd);
   if (!box) return DefWindowProcW(hwnd, message, wParam, lParam);
   if (message == WM_NOTIFY + kReflectedOffset) {
     const auto* notice = reinterpret_cast<const NMUPDOWN*>(lParam);
@@ -51,7 +51,7 @@ LRESULT CALLBACK adjusterProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
   if (message == WM_NCDESTROY) {
     // Gone with its parent before the edit box: the box forgets it.
     box->adjuster = nullptr;
-    RemovePropW(hwnd, kOwnerProperty);
+    unlinkObject(hwnd);
     SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
   }
   return CallWindowProcW(original, hwnd, message, wParam, lParam);
@@ -77,7 +77,7 @@ void createAdjuster(EditBoxObject& box, uint32_t presetStyle, HWND parent, uint3
     return;
   }
   box.automaticAdjuster = box.data.adjuster == EditBoxData::kAutomaticAdjuster;
-  SetPropW(box.adjuster, kOwnerProperty, &box);
+  linkObject(box.adjuster, &box);
   box.adjusterProcedure = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(box.adjuster, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(adjusterProcedure)));
   setAdjusterRange(box);

@@ -6,6 +6,7 @@
 #include "runtime/components/component_colour.h"
 #include "runtime/components/component_font.h"
 #include "runtime/components/edit_box_object.h"
+#include "runtime/components/object_link.h"
 #include "runtime/core/gbk.h"
 
 namespace lp {
@@ -51,7 +52,7 @@ int lineHeight(HFONT font) {
 EditBoxObject* editBoxOf(HWND window) {
   if (!window || reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)) != editBoxProcedure)
     return nullptr;
-  return reinterpret_cast<EditBoxObject*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  return linkedObject<EditBoxObject>(window);
 }
 
 std::string editText(HWND window) {
@@ -115,7 +116,7 @@ ComponentObject* createEditBox(const uint8_t* block, int32_t length, uint32_t pr
     delete box;
     return nullptr;
   }
-  SetWindowLongPtrW(box->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(box));
+  linkObject(box->window, box);
   box->classProcedure = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(box->window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editBoxProcedure)));
 
@@ -132,7 +133,7 @@ ComponentObject* createEditBox(const uint8_t* block, int32_t length, uint32_t pr
 
 void forgetEditBox(EditBoxObject& box) {
   SetWindowLongPtrW(box.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(box.classProcedure));
-  SetWindowLongPtrW(box.window, GWLP_USERDATA, 0);
+  unlinkObject(box.window);
 }
 
 }  // namespace lp

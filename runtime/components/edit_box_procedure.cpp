@@ -7,6 +7,7 @@
 #include "runtime/components/component_messages.h"
 #include "runtime/components/edit_box_input.h"
 #include "runtime/components/edit_box_object.h"
+#include "runtime/components/object_link.h"
 #include "runtime/core/gbk.h"
 
 namespace lp {
@@ -84,7 +85,7 @@ void destroyed(EditBoxObject& box) {
 }  // namespace
 
 LRESULT CALLBACK editBoxProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* object = reinterpret_cast<EditBoxObject*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* object = linkedObject<EditBoxObject>(hwnd);
   if (!object) return DefWindowProcW(hwnd, message, wParam, lParam);
   EditBoxObject& box = *object;
   if (!box.pending.empty() && touchesContent(message)) flushPending(box);

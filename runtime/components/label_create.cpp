@@ -4,6 +4,7 @@
 #include "runtime/components/component_messages.h"
 #include "runtime/components/label_component.h"
 #include "runtime/components/label_object.h"
+#include "runtime/components/object_link.h"
 #include "runtime/core/gbk.h"
 
 namespace lp {
@@ -11,7 +12,7 @@ namespace {
 
 const wchar_t kClassName[] = L"LumenPathLabel";
 
-LabelObject* labelOf(HWND window) { return reinterpret_cast<LabelObject*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
+LabelObject* labelOf(HWND window) { return linkedObject<LabelObject>(window); }
 
 LRESULT CALLBACK labelProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   LabelObject* label = labelOf(hwnd);
@@ -34,7 +35,7 @@ LRESULT CALLBACK labelProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
       // and there is nothing to bind to.
       return 0;
     case WM_NCDESTROY:
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+      unlinkObject(hwnd);
       delete label;
       break;
     default:
@@ -77,7 +78,7 @@ ComponentObject* createLabel(const uint8_t* block, int32_t length, uint32_t pres
     delete label;
     return nullptr;
   }
-  SetWindowLongPtrW(label->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(label));
+  linkObject(label->window, label);
   applyBorderStyle(label->window, label->data.border);
   return label;
 }

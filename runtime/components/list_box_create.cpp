@@ -3,12 +3,12 @@
 #include "runtime/components/border_style.h"
 #include "runtime/components/component_font.h"
 #include "runtime/components/list_box_object.h"
+#include "runtime/components/object_link.h"
 #include "runtime/core/gbk.h"
 
 namespace lp {
 namespace {
 
-const wchar_t kObjectProperty[] = L"LumenPathListBoxObject";
 
 DWORD creationStyle(const ListBoxData& d, uint32_t presetStyle) {
   DWORD style = presetStyle | WS_CHILD | WS_CLIPSIBLINGS | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT;
@@ -28,10 +28,10 @@ void selectStoredIndex(ListBoxObject& list) {
 }  // namespace
 
 ListBoxObject* listBoxObjectOf(HWND window) {
-  return window ? static_cast<ListBoxObject*>(GetPropW(window, kObjectProperty)) : nullptr;
+  return linkedObject<ListBoxObject>(window);
 }
 
-void forgetListBoxObject(ListBoxObject& list) { RemovePropW(list.window, kObjectProperty); }
+void forgetListBoxObject(ListBoxObject& list) { unlinkObject(list.window); }
 
 void fillFromStoredItems(ListBoxObject& list) {
   // In a sorted list an item's value goes to wherever the item landed.
@@ -65,7 +65,7 @@ ComponentObject* createListBox(const uint8_t* block, int32_t length, uint32_t pr
     delete list;
     return nullptr;
   }
-  SetPropW(list->window, kObjectProperty, list);
+  linkObject(list->window, list);
   list->classProcedure = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(list->window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listBoxProcedure)));
   applyFont(list->window, list->data.font, list->font);

@@ -1,5 +1,7 @@
 #include "runtime/components/placeholder_component.h"
 
+#include "runtime/components/object_link.h"
+
 #include <string>
 
 #include "runtime/core/gbk.h"
@@ -32,7 +34,7 @@ LRESULT CALLBACK placeholderProcedure(HWND hwnd, UINT message, WPARAM wParam, LP
       return 0;
     }
     case WM_NCDESTROY:
-      delete reinterpret_cast<Placeholder*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+      delete linkedObject<Placeholder>(hwnd);
       break;
     default:
       break;
@@ -69,7 +71,7 @@ ComponentObject* createPlaceholder(const uint8_t*, int32_t, uint32_t presetStyle
     delete object;
     return nullptr;
   }
-  SetWindowLongPtrW(object->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
+  linkObject(object->window, object);
   return object;
 }
 

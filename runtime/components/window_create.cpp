@@ -4,13 +4,13 @@
 
 #include "runtime/components/component_events.h"
 #include "runtime/components/library_link.h"
+#include "runtime/components/object_link.h"
 #include "runtime/components/window_object.h"
 #include "runtime/core/gbk.h"
 
 namespace lp {
 namespace {
 
-const wchar_t kObjectProperty[] = L"LumenPathWindowObject";
 const char kDefaultClassName[] = "ZRWindow";
 
 bool registerClass(const std::wstring& name) {
@@ -43,7 +43,7 @@ void idleCallback(uintptr_t argument) {
 }  // namespace
 
 WindowObject* windowObjectOf(HWND window) {
-  return window ? static_cast<WindowObject*>(GetPropW(window, kObjectProperty)) : nullptr;
+  return linkedObject<WindowObject>(window);
 }
 
 ComponentObject* createWindowComponent(const uint8_t* block, int32_t length, uint32_t presetStyle, HWND owner,
@@ -82,7 +82,7 @@ ComponentObject* createWindowComponent(const uint8_t* block, int32_t length, uin
     delete w;
     return nullptr;
   }
-  SetPropW(w->window, kObjectProperty, w);
+  linkObject(w->window, w);
   w->classProcedure = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(w->window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProcedure)));
 
@@ -99,7 +99,8 @@ ComponentObject* createWindowComponent(const uint8_t* block, int32_t length, uin
   if (!w->designMode) {
     w->music.start(w->window, w->data.backMusic, w->data.playCount);
     w->preTranslator = {preTranslateWindowMessage, w};
-    SetPropA(w->window, kPreTranslateProperty, &w->preTranslator);
+    callRuntime(kSvcSetPreTranslator, reinterpret_cast<uintptr_t>(w->window),
+                reinterpret_cast<uintptr_t>(&w->preTranslator));
     IdleRegistration idle = {w->window, idleCallback, reinterpret_cast<uintptr_t>(w)};
     callRuntime(kSvcAddIdleHandler, reinterpret_cast<uintptr_t>(&idle));
   }
@@ -107,8 +108,8 @@ ComponentObject* createWindowComponent(const uint8_t* block, int32_t length, uin
 }
 
 void forgetWindowObject(WindowObject& w) {
-  RemovePropW(w.window, kObjectProperty);
-  RemovePropA(w.window, kPreTranslateProperty);
+  unlinkObject(w.window);
+  callRuntime(kSvcSetPreTranslator, reinterpret_cast<uintptr_t>(w.window), 0);
 }
 
 }  // namespace lp

@@ -11,7 +11,7 @@
 #include "runtime/components/window_data.h"
 #include "runtime/components/window_music.h"
 #include "runtime/core/component_object.h"
-#include "runtime/core/message_pump.h"
+#include "runtime/core/library_service.h"
 
 namespace lp {
 

@@ -6,6 +6,7 @@
 #include "runtime/core/event_dispatch.h"
 #include "runtime/core/memory_service.h"
 #include "runtime/core/message_loop.h"
+#include "runtime/core/message_pump.h"
 #include "runtime/core/runtime_state.h"
 #include "runtime/core/value_numbers.h"
 #include "runtime/core/window_loader.h"
@@ -103,6 +104,9 @@ intptr_t libraryService(int32_t code, uintptr_t first, uintptr_t second) {
     case kSvcLoadEnds:
       processWaitingMessages();
       if (state.suspendCount > 0) state.suspendCount--;
+      return 0;
+    case kSvcSetPreTranslator:
+      setPreTranslator(reinterpret_cast<HWND>(first), reinterpret_cast<const PreTranslator*>(second));
       return 0;
     case kSvcProcessMessages:
       processWaitingMessages();

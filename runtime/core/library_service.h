@@ -2,6 +2,8 @@
 #pragma once
 #include <cstdint>
 
+struct tagMSG;  // MSG, without windows.h
+
 namespace lp {
 
 enum LibraryServiceCode : int32_t {
@@ -34,6 +36,15 @@ enum LibraryServiceCode : int32_t {
   kSvcWindowAt = 2039,              // index -> id of the program's window there, 0 past the end
   kSvcLastWindowGone = 2040,        // 1 when the loop runs and no window of the program is left
   kSvcHiddenOwner = 2041,           // the runtime's hidden window, owner of taskbar-less windows
+  kSvcSetPreTranslator = 2042,      // window handle, PreTranslator* (null: remove)
+};
+
+// A top-level window that wants to see every message addressed to it or to
+// one of its descendants before dispatch registers one of these
+// (kSvcSetPreTranslator). The hook returns true when it consumed the message.
+struct PreTranslator {
+  bool (*preTranslate)(void* self, tagMSG* msg);
+  void* self;
 };
 
 // Argument of kSvcLoadWindow.

@@ -1,17 +1,36 @@
 #include "runtime/core/message_pump.h"
 
+#include <vector>
+
 namespace lp {
 
-const char kPreTranslateProperty[] = "LumenPathPreTranslate";
-
 namespace {
+
+struct Registered {
+  HWND window;
+  const PreTranslator* hook;
+};
+
+// Kept here rather than as window properties: a property lookup is a server
+// round trip under Wine, and this runs for every message.
+std::vector<Registered>& registered() {
+  static std::vector<Registered> all;
+  return all;
+}
+
+const PreTranslator* hookOf(HWND window) {
+  for (const Registered& r : registered())
+    if (r.window == window) return r.hook;
+  return nullptr;
+}
 
 // Offers the message to the pre-translators of the target's top-level window
 // and of every window on the way up to it.
 bool preTranslate(MSG* msg) {
-  for (HWND w = msg->hwnd; w; w = GetAncestor(w, GA_PARENT)) {
-    if (w == GetDesktopWindow()) break;
-    if (auto* hook = static_cast<PreTranslator*>(GetPropA(w, kPreTranslateProperty))) {
+  if (registered().empty()) return false;
+  const HWND desktop = GetDesktopWindow();
+  for (HWND w = msg->hwnd; w && w != desktop; w = GetAncestor(w, GA_PARENT)) {
+    if (const PreTranslator* hook = hookOf(w)) {
       if (hook->preTranslate(hook->self, msg)) return true;
     }
   }
@@ -19,6 +38,20 @@ bool preTranslate(MSG* msg) {
 }
 
 }  // namespace
+
+void setPreTranslator(HWND window, const PreTranslator* hook) {
+  std::vector<Registered>& all = registered();
+  for (auto it = all.begin(); it != all.end(); ++it) {
+    if (it->window != window) continue;
+    if (hook) {
+      it->hook = hook;
+    } else {
+      all.erase(it);
+    }
+    return;
+  }
+  if (hook) all.push_back({window, hook});
+}
 
 bool pumpMessage() {
   MSG msg;

@@ -2,18 +2,12 @@
 #pragma once
 #include <windows.h>
 
+#include "runtime/core/library_service.h"
+
 namespace lp {
 
-// A top-level window that wants to see every message addressed to it or to
-// one of its descendants before dispatch stores one of these as a window
-// property (kPreTranslateProperty). The hook returns true when it consumed
-// the message.
-struct PreTranslator {
-  bool (*preTranslate)(void* self, MSG* msg);
-  void* self;
-};
-extern const char kPreTranslateProperty[];
-
+// Sets (or with null, removes) the pre-translator of a top-level window.
+void setPreTranslator(HWND window, const PreTranslator* hook);
 // Returns false when the message fetched was WM_QUIT.
 bool pumpMessage();
 // Whether a message resets the idle count (mouse moves and timer ticks do not).

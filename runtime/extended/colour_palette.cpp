@@ -9,6 +9,7 @@
 #include <cstddef>
 
 #include "runtime/components/colours.h"
+#include "runtime/components/object_link.h"
 #include "runtime/core/gbk.h"
 #include "runtime/extended/colour_palette_paint.h"
 #include "runtime/extended/colour_palette_table.h"
@@ -141,7 +142,7 @@ LRESULT CALLBACK paletteProcedure(HWND window, UINT message, WPARAM wParam, LPAR
       if (!wParam && !p->choosingColour) endSelection(*p, false);
       break;
     case WM_NCDESTROY:
-      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      unlinkObject(window);
       release(p);
       break;
     default:
@@ -236,7 +237,7 @@ RECT screenAround(POINT at) {
 ColourPalette* colourPaletteOf(HWND window) {
   wchar_t name[32] = {};
   if (!window || !GetClassNameW(window, name, 32) || lstrcmpW(name, kClassName) != 0) return nullptr;
-  return reinterpret_cast<ColourPalette*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  return linkedObject<ColourPalette>(window);
 }
 
 HWND openColourPalette(const PaletteRequest& request) {
@@ -252,7 +253,7 @@ HWND openColourPalette(const PaletteRequest& request) {
   p->customText = request.customText;
   p->font = messageFont();
   p->logicalPalette = paletteOfColours(window);
-  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(p));
+  linkObject(window, p);
 
   const int edge = GetSystemMetrics(SM_CXEDGE);
   const PaletteMetrics metrics = {paletteCellSize(edge), edge, textSize(window, p->font, p->defaultText),

@@ -6,6 +6,7 @@
 #include "runtime/components/component_entries.h"
 #include "runtime/components/component_events.h"
 #include "runtime/components/component_messages.h"
+#include "runtime/components/object_link.h"
 #include "runtime/core/gbk.h"
 #include "runtime/extended/colour_palette.h"
 #include "runtime/extended/colour_picker_object.h"
@@ -20,7 +21,7 @@ const char kOtherColoursText[] = "\xC6\xE4\xCB\xFC\xD1\xD5\xC9\xAB..."; // å…¶å®
 WNDPROC g_buttonProcedure = nullptr;
 
 ColourPickerObject* objectOf(HWND window) {
-  return reinterpret_cast<ColourPickerObject*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  return linkedObject<ColourPickerObject>(window);
 }
 
 // Without the transparent choice a transparent colour is black.
@@ -115,7 +116,7 @@ LRESULT CALLBACK pickerProcedure(HWND window, UINT message, WPARAM wParam, LPARA
       break;
     case WM_NCDESTROY: {
       const LRESULT result = CallWindowProcW(g_buttonProcedure, window, message, wParam, lParam);
-      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      unlinkObject(window);
       delete picker;
       return result;
     }
@@ -162,7 +163,7 @@ ComponentObject* create(const uint8_t* block, int32_t length, uint32_t presetSty
     delete picker;
     return nullptr;
   }
-  SetWindowLongPtrW(picker->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(picker));
+  linkObject(picker->window, picker);
   return picker;
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "runtime/components/object_link.h"
 #include "runtime/core/component_type.h"
 #include "runtime/extended/database_engine_calls.h"
 
@@ -11,7 +12,7 @@ namespace {
 const char kClassName[] = "LumenPathExternalDatabase";
 
 ExternalDatabase* objectOf(HWND window) {
-  return reinterpret_cast<ExternalDatabase*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  return linkedObject<ExternalDatabase>(window);
 }
 
 // The window only stands for the unit: it draws nothing and takes no input.
@@ -19,7 +20,7 @@ ExternalDatabase* objectOf(HWND window) {
 LRESULT CALLBACK databaseProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCDESTROY) {
     if (ExternalDatabase* object = objectOf(window)) {
-      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+      unlinkObject(window);
       closeConnectionOf(*object);
       delete object;
     }
@@ -56,7 +57,7 @@ ComponentObject* create(const uint8_t*, int32_t, uint32_t presetStyle, HWND pare
     delete object;
     return nullptr;
   }
-  SetWindowLongPtrA(object->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
+  linkObject(object->window, object);
   return object;
 }
 

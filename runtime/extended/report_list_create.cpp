@@ -3,6 +3,7 @@
 // hot cursor, columns, initial rows and the current row.
 #include "runtime/components/border_style.h"
 #include "runtime/components/component_font.h"
+#include "runtime/components/object_link.h"
 #include "runtime/core/component_type.h"
 #include "runtime/extended/report_list.h"
 #include "runtime/extended/report_list_object.h"
@@ -10,7 +11,6 @@
 namespace lp {
 namespace {
 
-const wchar_t kObjectProperty[] = L"LumenPathReportList";
 
 bool listViewClassReady() {
   static const bool ready = [] {
@@ -23,10 +23,10 @@ bool listViewClassReady() {
 }  // namespace
 
 ReportListObject* reportListOf(HWND window) {
-  return window ? static_cast<ReportListObject*>(GetPropW(window, kObjectProperty)) : nullptr;
+  return linkedObject<ReportListObject>(window);
 }
 
-void forgetReportList(HWND window) { RemovePropW(window, kObjectProperty); }
+void forgetReportList(HWND window) { unlinkObject(window); }
 
 ComponentObject* createReportList(const uint8_t* block, int32_t length, uint32_t presetStyle, HWND parent,
                                   uint32_t controlId, HMENU, int32_t left, int32_t top, int32_t width,
@@ -51,7 +51,7 @@ ComponentObject* createReportList(const uint8_t* block, int32_t length, uint32_t
     delete list;
     return nullptr;
   }
-  SetPropW(list->window, kObjectProperty, list);
+  linkObject(list->window, list);
   list->controlProcedure = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(list->window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(reportListProcedure)));
   SendMessageW(list->window, LVM_SETEXTENDEDLISTVIEWSTYLE, static_cast<WPARAM>(-1),

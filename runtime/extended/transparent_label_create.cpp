@@ -1,4 +1,5 @@
 // The transparent label's window: its class, creation and window procedure.
+#include "runtime/components/object_link.h"
 #include "runtime/core/gbk.h"
 #include "runtime/extended/transparent_label_object.h"
 
@@ -8,7 +9,7 @@ namespace {
 const wchar_t kClassName[] = L"LumenPathTransparentLabel";
 
 TransparentLabelObject* labelOf(HWND window) {
-  return reinterpret_cast<TransparentLabelObject*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  return linkedObject<TransparentLabelObject>(window);
 }
 
 LRESULT CALLBACK transparentLabelProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -27,7 +28,7 @@ LRESULT CALLBACK transparentLabelProcedure(HWND hwnd, UINT message, WPARAM wPara
       return result;
     }
     case WM_NCDESTROY:
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+      unlinkObject(hwnd);
       delete label;
       break;
     default:
@@ -70,7 +71,7 @@ ComponentObject* createTransparentLabel(const uint8_t* block, int32_t length, ui
     delete label;
     return nullptr;
   }
-  SetWindowLongPtrW(label->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(label));
+  linkObject(label->window, label);
   return label;
 }
 
