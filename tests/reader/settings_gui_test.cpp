@@ -140,3 +140,21 @@ TEST_F(Settings, NoFileKeepsTheTemplateFontAndColours) {
 }
 
 }  // namespace
+
+TEST_F(Settings, ColourPickedByKeyboardBecomesTheResultBoxBackground) {
+  REQUIRE_COMPONENTS(kResultBox, kColourPicker);
+  const int32_t before = propertyInt(kResultBox, 11);
+  HWND picker = unitWindow(kColourPicker);
+  ASSERT_NE(picker, nullptr);
+  // The click as the form hears it; the palette then takes the keyboard.
+  SendMessageW(unitWindow(0), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(picker), BN_CLICKED),
+               reinterpret_cast<LPARAM>(picker));
+  HWND palette = FindWindowW(L"ColourPickerPalette", nullptr);
+  ASSERT_NE(palette, nullptr);
+  // Two to the right and one down in the grid of eight: blue.
+  for (WPARAM key : {VK_RIGHT, VK_RIGHT, VK_DOWN, VK_RETURN}) SendMessageW(palette, WM_KEYDOWN, key, 0);
+  pump();
+  EXPECT_EQ(FindWindowW(L"ColourPickerPalette", nullptr), nullptr);
+  EXPECT_NE(before, 0xFF0000);
+  EXPECT_EQ(propertyInt(kResultBox, 11), 0xFF0000);
+}
