@@ -83,7 +83,8 @@ LRESULT reportListNotify(ReportListObject& list, const NMHDR* header) {
       raiseWithRow(list, kColumnClicked, reinterpret_cast<const NMLISTVIEW*>(header)->iSubItem);
       return 0;
     case LVN_HOTTRACK:
-      raiseWithRow(list, kHotTracked, reinterpret_cast<const NMLISTVIEW*>(header)->iItem);
+      list.hotTrackNotified = true;
+      hotTracked(list, reinterpret_cast<const NMLISTVIEW*>(header)->iItem);
       return 0;
     case NM_CLICK:
       raise(list, kClicked);
@@ -110,6 +111,8 @@ LRESULT reportListNotify(ReportListObject& list, const NMHDR* header) {
       return 0;
   }
 }
+
+void hotTracked(ReportListObject& list, int32_t row) { raiseWithRow(list, kHotTracked, row); }
 
 void checkChanged(ReportListObject& list, int32_t row) {
   if (row < 0) return;

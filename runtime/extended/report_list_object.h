@@ -26,6 +26,9 @@ struct ReportListObject : ComponentObject {
   bool writingRow = false;  // a fill's own insert or cell write is under way
   bool filledSinceTick = false;
   DWORD lastShown = 0;
+  // Whether the control itself told of the row under the mouse during the
+  // mouse move being handled (Wine's list view never does).
+  bool hotTrackNotified = false;
 };
 
 // Posted to the list by a click on a state icon or the space key: wParam is
@@ -78,6 +81,8 @@ HIMAGELIST buildImageList(const std::vector<uint8_t>& data, COLORREF background)
 // Reflected notifications and the private messages (report_list_notify.cpp).
 LRESULT reportListNotify(ReportListObject& list, const NMHDR* header);
 void checkChanged(ReportListObject& list, int32_t row);
+// Event 3 for the row under the mouse (-1: none).
+void hotTracked(ReportListObject& list, int32_t row);
 
 // Batched redraw of long fills (report_list_fill.cpp): fillStep before each
 // row insert or cell write, fillTick on the fill timer, flushFill before

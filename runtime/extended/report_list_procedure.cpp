@@ -48,6 +48,21 @@ void watchCheckBoxes(ReportListObject& list, UINT message, WPARAM wParam, LPARAM
   if (row >= 0) PostMessageW(list.window, kMsgCheckChanged, static_cast<WPARAM>(row), 0);
 }
 
+// A mouse move with hot tracking on: the control's own handling tells of the
+// row under the mouse on Windows; where it does not, the row is found here,
+// so the event comes once per move either way.
+LRESULT mouseMoved(ReportListObject& list, HWND hwnd, WPARAM wParam, LPARAM lParam) {
+  list.hotTrackNotified = false;
+  const LRESULT result = CallWindowProcW(list.controlProcedure, hwnd, WM_MOUSEMOVE, wParam, lParam);
+  ReportListObject* still = reportListOf(hwnd);
+  if (still != &list || list.hotTrackNotified) return result;
+  LVHITTESTINFO hit = {};
+  hit.pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  const int row = static_cast<int>(SendMessageW(hwnd, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  hotTracked(list, row >= 0 && (hit.flags & LVHT_ONITEM) ? row : -1);
+  return result;
+}
+
 void gone(ReportListObject* list) {
   forgetReportList(list->window);
   SetWindowLongPtrW(list->window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(list->controlProcedure));
@@ -73,6 +88,9 @@ LRESULT CALLBACK reportListProcedure(HWND hwnd, UINT message, WPARAM wParam, LPA
       if (wParam != kFillTimer) break;
       fillTick(list);
       return 0;
+    case WM_MOUSEMOVE:
+      if (!list.data.hotTrack) break;
+      return mouseMoved(list, hwnd, wParam, lParam);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_KEYDOWN:

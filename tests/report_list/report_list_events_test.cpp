@@ -43,9 +43,37 @@ class ReportListEvents : public ReportListTest {
 TEST_F(ReportListEvents, HotTrackingGivesTheRowOrMinusOne) {
   ASSERT_TRUE(loadList(readerList()));
   addRows(3);
+  pump();
+  eventLog().clear();  // the real pointer's moves over the new window
   notify(LVN_HOTTRACK, 2);
   notify(LVN_HOTTRACK, -1);
   EXPECT_EQ(argsOf(3), (Args{{2}, {-1}}));
+}
+
+TEST_F(ReportListEvents, MouseMovesOverRowsGiveOneEventEach) {
+  ASSERT_TRUE(loadList(readerList()));
+  addRows(3);
+  RECT row1 = {};
+  row1.left = LVIR_BOUNDS;
+  SendMessageW(list(), LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row1));
+  pump();
+  eventLog().clear();
+  // Over the second row, far right in the row, then below the last row.
+  SendMessageW(list(), WM_MOUSEMOVE, 0, MAKELPARAM(row1.right - 20, (row1.top + row1.bottom) / 2));
+  SendMessageW(list(), WM_MOUSEMOVE, 0, MAKELPARAM(10, row1.bottom + 3 * (row1.bottom - row1.top)));
+  EXPECT_EQ(argsOf(3), (Args{{1}, {-1}}));
+}
+
+TEST_F(ReportListEvents, NoHotTrackingNoEventOnMouseMoves) {
+  ReportListData cold = readerList();
+  cold.hotTrack = false;
+  ASSERT_TRUE(loadList(cold));
+  addRows(3);
+  RECT row0 = {};
+  row0.left = LVIR_BOUNDS;
+  SendMessageW(list(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row0));
+  SendMessageW(list(), WM_MOUSEMOVE, 0, MAKELPARAM(10, (row0.top + row0.bottom) / 2));
+  EXPECT_TRUE(argsOf(3).empty());
 }
 
 TEST_F(ReportListEvents, LabelEditingAsksFirstAndShowsTheNewTextDuringItsEnd) {
