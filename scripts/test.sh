@@ -17,17 +17,7 @@ echo "== host tests (native)"
 (cd "$build/host" && ctest --output-on-failure -j"$(nproc)" "$@") || status=1
 
 . "$here/wine-env.sh"
-display=""
-for n in $(seq 90 130); do
-  [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
-done
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY="$display"
-wineserver -p >/dev/null 2>&1 || true
-cleanup() { wineserver -k >/dev/null 2>&1 || true; kill "$xvfb_pid" 2>/dev/null || true; }
-trap cleanup EXIT
-sleep 1
+. "$here/wine-display.sh"
 
 echo "== Windows tests (under Wine, $LUMENPATH_TEST_ARCH)"
 # A GUI test under Wine on a loaded machine can miss a window that was slow to

@@ -1,0 +1,73 @@
+// Starts the reader with its own database in a fresh TEMP folder, performs
+// random user actions, and checks that it is still alive, answers messages,
+// holds no more GDI/USER objects than after the first tenth of the run (where
+// the system counts them), and ends normally when closed.
+//   reader_soak [actions (20000)] [seed (new each run)]
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+
+#include "tests/reader_driving/process_figures.h"
+#include "tests/reader_driving/reader_launch.h"
+#include "tests/reader_driving/reader_windows.h"
+#include "tests/soak/soak_actions.h"
+#include "tests/soak/soak_popups.h"
+
+namespace {
+
+// Long enough for the slowest search on a loaded machine; only a hang exceeds it.
+constexpr DWORD kSettleLimitMs = 180000;
+// Objects a run may hold beyond its early count: a font or brush that the
+// last action replaced and that is freed on the next change.
+constexpr DWORD kObjectSlack = 4;
+
+int failed(const char* what, unsigned seed, int action, const std::string& last) {
+  std::printf("FAILED: %s (seed %u, action %d: %s)\n", what, seed, action, last.c_str());
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int actions = argc > 1 ? std::atoi(argv[1]) : 20000;
+  const unsigned seed = argc > 2 ? static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10))
+                                 : GetTickCount() ^ GetCurrentProcessId();
+  std::printf("reader soak: %d actions, seed %u\n", actions, seed);
+  std::fflush(stdout);
+  std::mt19937 random(seed);
+  const std::string folder = drive::freshTempFolder("lumenpath-soak-" + std::to_string(GetCurrentProcessId()));
+  drive::Started reader = drive::startWithTemp(LP_READER_PATH, folder);
+  HWND main = reader.process ? drive::waitForMainWindow(reader.process, reader.id, 120000) : nullptr;
+  if (!main) return failed("the reader did not start", seed, 0, "start");
+
+  drive::ProcessFigures early;
+  std::string last = "start";
+  for (int i = 1; i <= actions; ++i) {
+    last = soak::performRandomAction(main, random);
+    if (WaitForSingleObject(reader.process, 0) != WAIT_TIMEOUT) return failed("the reader ended", seed, i, last);
+    if (!soak::settle(reader.id, main, random, kSettleLimitMs)) return failed("the reader hangs", seed, i, last);
+    if (i == actions / 10) early = drive::figuresOf(reader.process);
+    if (i % 1000 == 0) {
+      std::printf("%d actions done\n", i);
+      std::fflush(stdout);
+    }
+  }
+  if (!drive::answersMessages(main, 30000)) return failed("the reader does not answer", seed, actions, last);
+  const drive::ProcessFigures end = drive::figuresOf(reader.process);
+  std::printf("GDI objects %lu -> %lu, USER objects %lu -> %lu, working set %lu KB -> %lu KB\n", early.gdiObjects,
+              end.gdiObjects, early.userObjects, end.userObjects, static_cast<unsigned long>(early.workingSet / 1024),
+              static_cast<unsigned long>(end.workingSet / 1024));
+  if (early.gdiObjects == 0 && early.userObjects == 0) std::printf("GDI/USER objects: not counted by this system\n");
+  if (end.gdiObjects > early.gdiObjects + kObjectSlack) return failed("GDI objects grow", seed, actions, last);
+  if (end.userObjects > early.userObjects + kObjectSlack) return failed("USER objects grow", seed, actions, last);
+
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  const DWORD code = drive::finish(reader, 60000);
+  drive::removeFolder(folder);
+  if (code != 0) return failed("the reader did not end normally when closed", seed, actions, "close");
+  std::printf("passed\n");
+  return 0;
+}
