@@ -2,12 +2,30 @@
 // the check-box clicks and keys, the fill timer, the end of a fill batch
 // before anything else reaches the list, and the cleanup when it goes.
 #include "runtime/components/component_messages.h"
+#include "runtime/components/library_link.h"
 #include "runtime/extended/report_list_object.h"
 
 namespace lp {
 namespace {
 
 bool isListMessage(UINT message) { return message >= LVM_FIRST && message < LVM_FIRST + 0x100; }
+
+// Questions about the rows themselves, answered alike with redraw on or off.
+bool readsRowsOnly(UINT message) {
+  switch (message) {
+    case LVM_GETITEMCOUNT:
+    case LVM_GETITEMA:
+    case LVM_GETITEMW:
+    case LVM_GETITEMTEXTA:
+    case LVM_GETITEMTEXTW:
+    case LVM_GETITEMSTATE:
+    case LVM_GETNEXTITEM:
+    case LVM_GETSELECTEDCOUNT:
+      return true;
+    default:
+      return false;
+  }
+}
 
 bool isInput(UINT message) {
   return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || (message >= WM_KEYFIRST && message <= WM_KEYLAST);
@@ -17,7 +35,7 @@ bool isInput(UINT message) {
 // have left it: everything but the fill's own writes and the messages that
 // neither read nor change it.
 bool endsFill(const ReportListObject& list, UINT message) {
-  if (isListMessage(message)) return !list.writingRow;
+  if (isListMessage(message)) return !list.writingRow && !readsRowsOnly(message);
   if (isInput(message)) return true;
   switch (message) {
     case WM_SETFOCUS:
@@ -64,6 +82,7 @@ LRESULT mouseMoved(ReportListObject& list, HWND hwnd, WPARAM wParam, LPARAM lPar
 }
 
 void gone(ReportListObject* list) {
+  if (list->filling) callRuntime(kSvcRemoveIdleHandler, reinterpret_cast<uintptr_t>(list->window));
   forgetReportList(list->window);
   SetWindowLongPtrW(list->window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(list->controlProcedure));
   if (list->headerImages) ImageList_Destroy(list->headerImages);
