@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "runtime/core/gbk.h"
+#include "tests/reader_driving/reader_launch.h"
 
 namespace test {
 namespace {
@@ -38,16 +39,9 @@ std::string windowText(HWND hwnd) {
 
 }  // namespace
 
-std::string windowsPath(const std::string& path) {
-  if (path.size() > 1 && path[1] == ':') return path;
-  std::string out = "Z:";
-  for (char c : path) out += c == '/' ? '\\' : c;
-  return out;
-}
-
 ProgramRun runProgram(const std::string& program, const std::string& args, unsigned timeoutMs) {
   ProgramRun run;
-  std::string command = "\"" + windowsPath(program) + "\" " + args;
+  std::string command = "\"" + drive::windowsPath(program) + "\" " + args;
   STARTUPINFOA si = {};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi = {};

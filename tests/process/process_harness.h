@@ -13,9 +13,6 @@ struct ProgramRun {
   std::vector<std::pair<std::string, std::string>> boxes;
 };
 
-// A Unix path from the build (Wine maps / to drive Z:) as a Windows path.
-std::string windowsPath(const std::string& path);
-
 // Runs `program args`, closing every message box it shows with OK after
 // reading it. Gives up after timeoutMs.
 ProgramRun runProgram(const std::string& program, const std::string& args, unsigned timeoutMs = 20000);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "process_harness.h"
+#include "tests/reader_driving/reader_launch.h"
 
 namespace {
 
@@ -69,7 +70,7 @@ TEST(ProcessEnd, RunWithoutWindowsReturnsAndEndsWithZero) {
   EXPECT_EQ(p.run.exitCode, 0u);
   EXPECT_TRUE(p.run.boxes.empty());
   // Started from another folder, the program works in its own folder.
-  std::string probeFolder = test::windowsPath(PROBE_PATH);
+  std::string probeFolder = drive::windowsPath(PROBE_PATH);
   probeFolder = probeFolder.substr(0, probeFolder.find_last_of('\\'));
   EXPECT_EQ(p.log, "notify1\n" + probeFolder + "\nentry returns\ncleanup\nnotify6\n");
 }

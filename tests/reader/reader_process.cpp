@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "runtime/core/gbk.h"
+#include "tests/reader_driving/reader_launch.h"
 
 namespace readertest {
 namespace {
@@ -41,52 +42,23 @@ std::string textOf(HWND w) {
   return lp::wideToGbk(text);
 }
 
-// This process's environment with TMP and TEMP replaced.
-std::string environmentWithTemp(const std::string& folder) {
-  std::string block;
-  char* env = GetEnvironmentStringsA();
-  for (const char* p = env; *p; p += lstrlenA(p) + 1) {
-    std::string entry = p;
-    if (_strnicmp(p, "TMP=", 4) == 0 || _strnicmp(p, "TEMP=", 5) == 0) continue;
-    block += entry;
-    block += '\0';
-  }
-  FreeEnvironmentStringsA(env);
-  block += "TMP=" + folder + '\0';
-  block += "TEMP=" + folder + '\0';
-  block += '\0';
-  return block;
-}
-
-std::string windowsPath(const std::string& path) {
-  if (path.size() > 1 && path[1] == ':') return path;
-  std::string out = "Z:";
-  for (char c : path) out += c == '/' ? '\\' : c;
-  return out;
-}
-
 }  // namespace
 
 ReaderRun runReader(const std::string& tempFolder, WhenReady whenReady, unsigned timeoutMs) {
   ReaderRun run;
-  std::string command = "\"" + windowsPath(LP_READER_PATH) + "\"";
-  std::string environment = environmentWithTemp(tempFolder);
-  STARTUPINFOA si = {};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi = {};
-  if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, &environment[0], tempFolder.c_str(), &si,
-                      &pi)) {
+  drive::Started started = drive::startWithTemp(LP_READER_PATH, tempFolder);
+  if (!started.process) {
     run.exitCode = 0xDEADDEAD;
     return run;
   }
   bool closeSent = false;
-  for (DWORD waited = 0; WaitForSingleObject(pi.hProcess, 50) == WAIT_TIMEOUT; waited += 50) {
-    if (HWND box = findWindowOf(pi.dwProcessId, true)) {
+  for (DWORD waited = 0; WaitForSingleObject(started.process, 50) == WAIT_TIMEOUT; waited += 50) {
+    if (HWND box = findWindowOf(started.id, true)) {
       HWND text = GetDlgItem(box, 0xFFFF);
       run.boxes.push_back({textOf(box), text ? textOf(text) : std::string()});
       PostMessageA(box, WM_COMMAND, IDOK, 0);
       Sleep(200);
-    } else if (HWND main = findWindowOf(pi.dwProcessId, false)) {
+    } else if (HWND main = findWindowOf(started.id, false)) {
       run.caption = textOf(main);
       if (whenReady != WhenReady::Wait && !closeSent) {
         // 退出软件 is the tenth menu unit: command 20009.
@@ -97,14 +69,10 @@ ReaderRun runReader(const std::string& tempFolder, WhenReady whenReady, unsigned
     }
     if (waited > timeoutMs) {
       run.timedOut = true;
-      TerminateProcess(pi.hProcess, 0xBAD);
-      WaitForSingleObject(pi.hProcess, 5000);
       break;
     }
   }
-  GetExitCodeProcess(pi.hProcess, &run.exitCode);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
+  run.exitCode = drive::finish(started, 0);
   return run;
 }
 
