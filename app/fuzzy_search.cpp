@@ -19,35 +19,23 @@ bool containsEveryWord(const VerseRow& row, const std::vector<std::string>& word
 }
 
 // The first word is queried; the rows that also hold every further word are
-// listed, in the order the database returned them.
+// listed as they come, in the order the database returns them.
 void searchSeveralWords(const std::vector<std::string>& words) {
   const Component& db = ui::kDatabase;
   const int32_t handle = cmd::query(db, verseTextStatement(words[0]));
   if (handle == 0) return;
   const uint32_t ticket = claimResultList();
   cmd::deleteAllRows(ui::kResultList);
-  std::vector<VerseRow> rows;
+  const std::vector<std::string> further(words.begin() + 1, words.end());
   cmd::moveFirst(db, handle);
-  bool superseded = false;
   while (!cmd::isEOF(db, handle)) {
-    rows.push_back(readVerseRow(handle));
+    const VerseRow row = readVerseRow(handle);
+    if (containsEveryWord(row, further)) listVerseRow(row);
     cmd::moveNext(db, handle);
     cmd::doEvents();
-    if (!stillNewest(ticket)) {
-      superseded = true;
-      break;
-    }
+    if (!stillNewest(ticket)) break;
   }
   cmd::closeQuery(db, handle);
-  if (superseded) return;
-
-  const std::vector<std::string> further(words.begin() + 1, words.end());
-  for (const VerseRow& row : rows) {
-    if (!containsEveryWord(row, further)) continue;
-    listVerseRow(row);
-    cmd::doEvents();
-    if (!stillNewest(ticket)) return;
-  }
 }
 
 }  // namespace
