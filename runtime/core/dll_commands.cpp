@@ -42,7 +42,7 @@ std::string joined(const std::string& folder, const char* file) {
 typedef uintptr_t(WINAPI* Fn0)();
 template <typename... W>
 uintptr_t callWith(FARPROC f, W... words) {
-  return reinterpret_cast<uintptr_t(WINAPI*)(W...)>(f)(words...);
+  return reinterpret_cast<uintptr_t(WINAPI*)(W...)>(reinterpret_cast<void*>(f))(words...);
 }
 
 uintptr_t callWords(FARPROC f, int32_t n, const uintptr_t* a) {

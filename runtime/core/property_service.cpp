@@ -133,6 +133,15 @@ void changeFontMember(LOGFONTA& font, int32_t member, uint32_t low, uint32_t hig
   }
 }
 
+bool sameFont(const LOGFONTA& a, const LOGFONTA& b) {
+  return a.lfHeight == b.lfHeight && a.lfWidth == b.lfWidth && a.lfEscapement == b.lfEscapement &&
+         a.lfOrientation == b.lfOrientation && a.lfWeight == b.lfWeight && a.lfItalic == b.lfItalic &&
+         a.lfUnderline == b.lfUnderline && a.lfStrikeOut == b.lfStrikeOut && a.lfCharSet == b.lfCharSet &&
+         a.lfOutPrecision == b.lfOutPrecision && a.lfClipPrecision == b.lfClipPrecision &&
+         a.lfQuality == b.lfQuality && a.lfPitchAndFamily == b.lfPitchAndFamily &&
+         std::strncmp(a.lfFaceName, b.lfFaceName, LF_FACESIZE) == 0;
+}
+
 const PropertyDescriptor* descriptor(const ComponentTypeRecord* type, int32_t ownIndex) {
   if (!type || ownIndex < 0 || ownIndex >= type->propertyCount || !type->properties) return nullptr;
   return &type->properties[ownIndex];
@@ -148,7 +157,7 @@ uint64_t readOwnProperty(const UnitRecord& unit, ComponentObject* object, int32_
   PropertyValue value = {0, 0};
   GetPropertyFn get = componentEntry<GetPropertyFn>(type, kEntryGetProperty);
   if (!get || !get(object, ownIndex, &value)) return 0;
-  switch (d ? d->type : kPropInteger) {
+  switch (d ? d->type : static_cast<uint16_t>(kPropInteger)) {
     case kPropLogical:
       return value.word == 1;
     case kPropText:
@@ -330,7 +339,7 @@ void writeOwnProperty(WindowRecord& window, int index, int32_t ownIndex, int32_t
   SetPropertyFn set = componentEntry<SetPropertyFn>(type, kEntrySetProperty);
   if (!set) return;
   const PropertyDescriptor* d = descriptor(type, ownIndex);
-  const uint16_t kind = d ? d->type : kPropInteger;
+  const uint16_t kind = d ? d->type : static_cast<uint16_t>(kPropInteger);
   PropertyValue value = {low, 0};
   LOGFONTA font;
   switch (kind) {
@@ -363,8 +372,13 @@ void writeOwnProperty(WindowRecord& window, int index, int32_t ownIndex, int32_t
           GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
         }
       } else {
-        font = currentFont(type, object, ownIndex);
+        const LOGFONTA current = currentFont(type, object, ownIndex);
+        font = current;
         changeFontMember(font, member, low, high);
+        // Re-creating and re-applying a font costs a repaint and more: a
+        // member written with the value it has is left alone (the proportional
+        // layout writes every scaled font size on every resize).
+        if (sameFont(font, current)) return;
       }
       value.word = reinterpret_cast<uintptr_t>(&font);
       value.length = static_cast<int32_t>(kLogFontSize);

@@ -78,7 +78,9 @@ TEST(PaletteKeys, AMissingBoxIsNeverReached) {
       for (UINT key : keys) {
         const int to = lp::movePaletteChoice(from, key, false, hasCustom);
         EXPECT_NE(to, kDefaultBox) << from << " " << key;
-        if (!hasCustom) EXPECT_NE(to, kCustomBox) << from << " " << key;
+        if (!hasCustom) {
+          EXPECT_NE(to, kCustomBox) << from << " " << key;
+        }
       }
     }
   }
