@@ -4,6 +4,7 @@
 
 #include "app/commands.h"
 #include "app/controls.h"
+#include "app/number_text.h"
 #include "app/result_list.h"
 #include "app/statements.h"
 

@@ -15,6 +15,10 @@ namespace {
 // filter inside an older one: the newest wins and the older one stops.
 uint32_t newestFilter = 0;
 
+// The driver's LIKE takes % and _ as wildcards and cuts long literals short:
+// a key is listed only when it really starts with the typed text.
+bool startsWith(const std::string& key, const std::string& typed) { return key.compare(0, typed.size(), typed) == 0; }
+
 }  // namespace
 
 void filterBookList() {
@@ -26,7 +30,8 @@ void filterBookList() {
   cmd::clearList(ui::kBookList);
   cmd::moveFirst(db, handle);
   while (!cmd::isEOF(db, handle)) {
-    cmd::addListItem(ui::kBookList, cmd::readFieldText(db, handle, "guanjianzi"));
+    if (startsWith(cmd::readFieldText(db, handle, "pingyin"), typed))
+      cmd::addListItem(ui::kBookList, cmd::readFieldText(db, handle, "guanjianzi"));
     cmd::moveNext(db, handle);
     cmd::doEvents();
     if (ticket != newestFilter) break;

@@ -5,6 +5,7 @@
 
 #include "app/commands.h"
 #include "app/controls.h"
+#include "app/number_text.h"
 #include "app/reader_globals.h"
 
 namespace reader {
@@ -31,7 +32,18 @@ std::string readSetting(const char* section, const char* key, const std::string&
   return cmd::readIni(settingsPath(), section, key, fallback);
 }
 
-int32_t truncated(double value) { return static_cast<int32_t>(value); }
+// A saved whole number, or the fallback when the file holds something else or
+// a value out of range (a hand-edited or damaged file must not give a font
+// of a million points or an invisible text).
+int32_t savedNumber(const std::string& saved, int32_t fallback, int32_t lowest, int32_t highest) {
+  const std::string text = cmd::removeAllSpaces(saved);
+  if (!isNumberText(text) || text.size() > 9) return fallback;
+  const int32_t value = static_cast<int32_t>(cmd::toNumber(text));
+  return value < lowest || value > highest ? fallback : value;
+}
+
+constexpr int32_t kLargestFontSize = 1638;  // what the font dialog offers at most
+constexpr int32_t kWhite = 0xFFFFFF;
 
 }  // namespace
 
@@ -46,19 +58,19 @@ void applySavedSettings() {
       parseLogical(readSetting(kFontSection, "字体删除线", dialogLogicalText(prop::kDialogStrikeOut)));
   font.underline =
       parseLogical(readSetting(kFontSection, "字体下划线", dialogLogicalText(prop::kDialogUnderline)));
-  font.size = truncated(cmd::toNumber(
-      readSetting(kFontSection, "字体大小", integerText(readInteger(ui::kFontDialog, prop::kDialogFontSize)))));
+  font.size = savedNumber(readSetting(kFontSection, "字体大小", ""), readInteger(ui::kFontDialog, prop::kDialogFontSize),
+                          1, kLargestFontSize);
   // The saved face is used when there is one; otherwise the starting face stays.
   const std::string face = readSetting(kFontSection, "字体名称", "");
   if (!face.empty()) font.faceName = face.c_str();
   writeFont(ui::kResultBox, prop::kEditFont, font);
 
-  const std::string textColour =
-      readSetting(kFontSection, "字体颜色", integerText(readInteger(ui::kFontDialog, prop::kDialogFontColour)));
-  writeInteger(ui::kResultBox, prop::kEditTextColour, truncated(cmd::toNumber(textColour)));
-  const std::string background = readSetting(kBackgroundSection, "显示背景",
-                                             integerText(readInteger(ui::kResultBox, prop::kEditBackColour)));
-  writeInteger(ui::kResultBox, prop::kEditBackColour, truncated(cmd::toNumber(background)));
+  const int32_t textColour = readInteger(ui::kFontDialog, prop::kDialogFontColour);
+  writeInteger(ui::kResultBox, prop::kEditTextColour,
+               savedNumber(readSetting(kFontSection, "字体颜色", ""), textColour, 0, kWhite));
+  const int32_t background = readInteger(ui::kResultBox, prop::kEditBackColour);
+  writeInteger(ui::kResultBox, prop::kEditBackColour,
+               savedNumber(readSetting(kBackgroundSection, "显示背景", ""), background, 0, kWhite));
 }
 
 void chooseFont() {

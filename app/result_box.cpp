@@ -7,6 +7,7 @@ namespace reader {
 namespace {
 
 constexpr int32_t kInformationIcon = 0x40;
+constexpr int32_t kWarningIcon = 0x30;
 
 }  // namespace
 
@@ -42,6 +43,8 @@ void appendAllRows() {
 void copyResultBox() {
   if (cmd::setClipboardText(readText(ui::kResultBox, prop::kEditContent))) {
     cmd::infoBox("复制成功!", kInformationIcon, "提示:");
+  } else {
+    cmd::infoBox("复制失败,剪贴板正被其他程序占用,请稍后再试!", kWarningIcon, "错误提示:");
   }
 }
 

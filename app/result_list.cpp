@@ -29,7 +29,8 @@ void listVerseRow(const VerseRow& row) {
   cmd::setCellText(list, index, 3, row.jingwen);
 }
 
-FillOutcome fillResultList(const std::string& statement, bool clear, uint32_t* ticket) {
+FillOutcome fillResultList(const std::string& statement, bool clear, uint32_t* ticket,
+                           const std::function<bool(const VerseRow&)>& keep) {
   const Component& db = ui::kDatabase;
   const int32_t handle = cmd::query(db, statement);
   if (handle == 0) return FillOutcome::Rejected;
@@ -40,7 +41,8 @@ FillOutcome fillResultList(const std::string& statement, bool clear, uint32_t* t
   FillOutcome outcome = FillOutcome::Completed;
   cmd::moveFirst(db, handle);
   while (!cmd::isEOF(db, handle)) {
-    listVerseRow(readVerseRow(handle));
+    const VerseRow row = readVerseRow(handle);
+    if (!keep || keep(row)) listVerseRow(row);
     cmd::moveNext(db, handle);
     cmd::doEvents();
     if (!stillNewest(*ticket)) {

@@ -3,6 +3,7 @@
 // older one: the newest wins, and an older fill stops at its next row.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace reader {
@@ -24,8 +25,10 @@ bool stillNewest(uint32_t ticket);
 // Runs the statement and lists its rows. With `clear` the list is emptied
 // first and the fill claims the list; without, the rows are appended under
 // the ticket of the fill that cleared it (`ticket`). Rejected: the database
-// refused the statement and the list is untouched.
-FillOutcome fillResultList(const std::string& statement, bool clear, uint32_t* ticket);
+// refused the statement and the list is untouched. With `keep`, only the
+// rows it accepts are listed.
+FillOutcome fillResultList(const std::string& statement, bool clear, uint32_t* ticket,
+                           const std::function<bool(const VerseRow&)>& keep = {});
 
 // Appends one row at the end of the list.
 void listVerseRow(const VerseRow& row);

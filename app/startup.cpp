@@ -20,15 +20,28 @@ std::string databasePath() { return cmd::specialFolder(kTemporaryFolder) + "lume
 
 bool writeDatabase() { return cmd::writeToFile(databasePath(), lp::constants::at(lp::constants::kDatabase)); }
 
+// Whether the open database answers: the driver opens a file cut short (an
+// interrupted copy, a full disk) without complaint, and the book keys are
+// written last, so a file that lost its end has none.
+bool databaseAnswers() {
+  const int32_t handle = cmd::query(ui::kDatabase, "select * from [word]");
+  if (handle == 0) return false;
+  const bool answers = !cmd::isEOF(ui::kDatabase, handle);
+  cmd::closeQuery(ui::kDatabase, handle);
+  return answers;
+}
+
 // Opens the database file, writing it from the program's constant when it is
-// missing, and once more when an existing file does not open (a damaged or
-// foreign file is replaced instead of failing on every start).
+// missing, and once more when an existing file does not open or does not
+// answer (a damaged or foreign file is replaced instead of failing on every
+// start).
 bool attachDatabase() {
   if (cmd::fileExists(databasePath())) {
-    if (cmd::openDatabase(ui::kDatabase, databasePath())) return true;
+    if (cmd::openDatabase(ui::kDatabase, databasePath()) && databaseAnswers()) return true;
+    cmd::closeDatabase(ui::kDatabase);
   }
   writeDatabase();
-  return cmd::openDatabase(ui::kDatabase, databasePath());
+  return cmd::openDatabase(ui::kDatabase, databasePath()) && databaseAnswers();
 }
 
 void keepFullBookList() {

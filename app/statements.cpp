@@ -20,15 +20,6 @@ std::string quotedLiteralBody(const std::string& text) {
   return out;
 }
 
-bool isNumberText(const std::string& text) {
-  size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
-  if (i == text.size()) return false;
-  for (; i < text.size(); ++i) {
-    if (text[i] < '0' || text[i] > '9') return false;
-  }
-  return true;
-}
-
 std::string chapterStatement(const PassageBoxes& b) { return bookClause(b) + " and [zhang]=" + b.chapter; }
 
 std::string verseStatement(const PassageBoxes& b) { return chapterStatement(b) + " and [jie]=" + b.verse; }

@@ -18,10 +18,6 @@ struct PassageBoxes {
 // The text with every single quote doubled, for use inside a '...' literal.
 std::string quotedLiteralBody(const std::string& text);
 
-// A number box is used only when it holds an optional "-" and then digits:
-// pasted text is not filtered by the box's keystroke filter.
-bool isNumberText(const std::string& text);
-
 std::string chapterStatement(const PassageBoxes& b);
 std::string verseStatement(const PassageBoxes& b);
 std::string chapterRangeStatement(const PassageBoxes& b);

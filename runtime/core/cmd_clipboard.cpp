@@ -26,6 +26,16 @@ HGLOBAL globalCopy(const void* bytes, size_t size) {
   return block;
 }
 
+// Another program may hold the clipboard for a moment (clipboard managers
+// read every change): a few tries over a fifth of a second before giving up.
+bool openClipboard() {
+  for (int attempt = 0; attempt < 10; ++attempt) {
+    if (OpenClipboard(nullptr)) return true;
+    Sleep(20);
+  }
+  return false;
+}
+
 bool handOver(UINT format, HGLOBAL block) {
   if (SetClipboardData(format, block)) return true;
   GlobalFree(block);
@@ -37,7 +47,7 @@ bool handOver(UINT format, HGLOBAL block) {
 void cmdSetClipboardText(ValueRecord* result, int32_t argCount, ValueRecord* args) {
   const char* text = textArg(argCount, args, 0);
   const std::wstring wide = gbkToWide(text);
-  if (!OpenClipboard(nullptr)) return setLogical(result, false);
+  if (!openClipboard()) return setLogical(result, false);
   EmptyClipboard();
   HGLOBAL narrowBlock = globalCopy(text, std::strlen(text) + 1);
   HGLOBAL wideBlock = globalCopy(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));

@@ -1,6 +1,8 @@
 // Copy and clear, the reading window, and the rights notice.
 #include <windows.h>
 
+#include <thread>
+
 #include "runtime/core/gbk.h"
 #include "tests/reader/modal_answerer.h"
 #include "tests/reader/reader_fixture.h"
@@ -92,6 +94,51 @@ TEST_F(Commands, ReadingWindowShowsTheResultBoxAndClosesOnDoubleClick) {
   EXPECT_EQ(seen.backColour, 0);
   EXPECT_EQ(unitWindow(0, kReadingWindow), nullptr);
   EXPECT_TRUE(IsWindowEnabled(unitWindow(0)));
+}
+
+
+// Another program holding the clipboard: a thread of this process opens it
+// for a window of its own and keeps it open until told to let go.
+class ClipboardHolder {
+ public:
+  ClipboardHolder() : held_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+    thread_ = std::thread([this] {
+      HWND owner = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+      if (OpenClipboard(owner)) SetEvent(held_);
+      WaitForSingleObject(release_, 30000);
+      CloseClipboard();
+      DestroyWindow(owner);
+    });
+    WaitForSingleObject(held_, 5000);
+  }
+  ~ClipboardHolder() {
+    SetEvent(release_);
+    thread_.join();
+    CloseHandle(held_);
+    CloseHandle(release_);
+  }
+
+ private:
+  HANDLE held_, release_;
+  std::thread thread_;
+};
+
+TEST_F(Commands, CopyWhileAnotherProgramHoldsTheClipboardSaysItFailed) {
+  REQUIRE_COMPONENTS(kResultBox, kCopyButton);
+  setText(kResultBox, "创世记1:1 起初\r\n");
+  {
+    ClipboardHolder holder;
+    ModalAnswerer answerer;
+    click(kCopyButton);
+    ASSERT_EQ(answerer.dialogs.size(), 1u);
+    EXPECT_EQ(answerer.dialogs[0].first, "错误提示:");
+    EXPECT_EQ(answerer.dialogs[0].second, "复制失败,剪贴板正被其他程序占用,请稍后再试!");
+  }
+  ModalAnswerer answerer;
+  click(kCopyButton);
+  EXPECT_EQ(clipboardText(), "创世记1:1 起初\r\n");
+  ASSERT_EQ(answerer.dialogs.size(), 1u);
+  EXPECT_EQ(answerer.dialogs[0].second, "复制成功!");
 }
 
 }  // namespace

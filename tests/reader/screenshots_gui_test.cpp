@@ -48,7 +48,8 @@ class Screenshots : public ReaderTest {
     pressEnter(kChapterBox);
     ASSERT_FALSE(rows().empty());
     expectSaved(saveScreenshot(unitWindow(0), path("main-lookup")), "main-lookup");
-    setText(kSearchBox, "爱 神");
+    // The small sample of a build without the full text has no verse with both.
+    setText(kSearchBox, LP_FULL_TEXT ? "爱 神" : "爱");
     pressEnter(kSearchBox);
     ASSERT_FALSE(rows().empty());
     click(kShowAllButton);

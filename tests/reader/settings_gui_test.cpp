@@ -158,3 +158,28 @@ TEST_F(Settings, ColourPickedByKeyboardBecomesTheResultBoxBackground) {
   EXPECT_NE(before, 0xFF0000);
   EXPECT_EQ(propertyInt(kResultBox, 11), 0xFF0000);
 }
+
+TEST_F(Settings, DamagedOrHandEditedFileKeepsTheDefaultsForWhatItCannotGive) {
+  constexpr uint32_t kFontDialog = 0x16010CC0u;
+  const std::string path = settingsPath();
+  const int32_t back = propertyInt(kResultBox, 11);
+  closeMainWindow();
+  WritePrivateProfileStringA("字体设置", "字体大小", "99999999999", path.c_str());
+  WritePrivateProfileStringA("字体设置", "字体颜色", "abc", path.c_str());
+  WritePrivateProfileStringA("颜色背景", "显示背景", "-5", path.c_str());
+  loadMainWindow();
+  EXPECT_EQ(propertyInt(kResultBox, 12, 5), propertyInt(kFontDialog, 26)) << "the font dialog's size";
+  EXPECT_EQ(propertyInt(kResultBox, 10), propertyInt(kFontDialog, 20)) << "the font dialog's colour";
+  EXPECT_EQ(propertyInt(kResultBox, 11), back);
+
+  // Bytes that are no settings file at all, and a file without the keys.
+  closeMainWindow();
+  writeFile(path, std::string("\x00\xFF\xFE[\n=\r\n\x81", 9) + std::string(5000, '\xB0'));
+  loadMainWindow();
+  EXPECT_TRUE(IsWindow(unitWindow(0)));
+  EXPECT_EQ(propertyInt(kResultBox, 11), back);
+  closeMainWindow();
+  writeFile(path, "[字体设置]\r\n");
+  loadMainWindow();
+  EXPECT_EQ(propertyInt(kResultBox, 11), back);
+}

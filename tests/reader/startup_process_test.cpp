@@ -93,6 +93,16 @@ TEST(ReaderStartup, DatabaseThatCannotBeOpenedShowsOneMessageAndEndsWithZero) {
   EXPECT_TRUE(run.caption.empty());
 }
 
+TEST(ReaderStartup, TemporaryFolderThatCannotBeWrittenShowsTheMessage) {
+  // TMP and TEMP name a folder that does not exist: nothing can be written.
+  const std::string folder = freshFolder("unwritable") + "missing\\";
+  readertest::ReaderRun run = runReader(folder, readertest::WhenReady::Wait, 30000);
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.exitCode, 0u);
+  ASSERT_EQ(run.boxes.size(), 1u);
+  EXPECT_EQ(run.boxes[0].second, "圣经数据库连接失败,请检测同目录下是否存在数据库!");
+}
+
 TEST(ReaderStartup, ExitMenuEndsTheProgramWithZero) {
   const std::string folder = freshFolder("exit-menu");
   readertest::writeFile(folder + "lumenpath.kx", databaseConstant());

@@ -2,6 +2,7 @@
 // doubled inside literals and number boxes checked.
 #include <gtest/gtest.h>
 
+#include "app/number_text.h"
 #include "app/statements.h"
 
 namespace {

@@ -58,8 +58,11 @@ Started startWithTemp(const std::string& program, const std::string& tempFolder)
   STARTUPINFOA si = {};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi = {};
-  if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, &environment[0], tempFolder.c_str(), &si,
-                      &pi)) {
+  // It works in that folder, or where the caller does when the folder is
+  // missing (a test of a temporary folder that cannot be written).
+  const bool folderExists = GetFileAttributesA(tempFolder.c_str()) != INVALID_FILE_ATTRIBUTES;
+  if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, &environment[0],
+                      folderExists ? tempFolder.c_str() : nullptr, &si, &pi)) {
     return started;
   }
   CloseHandle(pi.hThread);

@@ -20,7 +20,8 @@ struct Started {
   DWORD id = 0;
 };
 
-// Starts `program` (a Unix or Windows path) in `tempFolder`; process null on failure.
+// Starts `program` (a Unix or Windows path) in `tempFolder` (or, when that
+// does not exist, in the current folder); process null on failure.
 Started startWithTemp(const std::string& program, const std::string& tempFolder);
 // Waits for the process to end by itself, then ends it; returns its exit code.
 DWORD finish(Started& started, DWORD waitMs);
