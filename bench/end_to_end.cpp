@@ -16,10 +16,9 @@ constexpr DWORD kStaysMs = 300;
 // Longer than any pause between two appended rows.
 constexpr DWORD kSteadyMs = 1000;
 
-// Every count query ends the control's batched redraw, so the control is
-// asked often only while its fill has not begun (the count is still the old
-// one, or zero after clearing), and every 25 ms once rows are arriving.
-double waitForCount(HWND control, UINT countMessage, long expected, long before, long long start) {
+// Asking a list for its count leaves its batched redraw alone, so the count
+// is asked every 2 ms throughout; a figure is at most that late.
+double waitForCount(HWND control, UINT countMessage, long expected, long long start) {
   const DWORD begun = GetTickCount();
   double reached = -1;
   DWORD reachedAt = 0;
@@ -35,7 +34,7 @@ double waitForCount(HWND control, UINT countMessage, long expected, long before,
       continue;
     }
     reached = -1;
-    Sleep(n == before || n == 0 ? 2 : 25);
+    Sleep(2);
   }
   return -1;
 }
@@ -84,18 +83,16 @@ double performCase(HWND main, const ReaderCase& c, long expected) {
   if (c.bench.fill == FillKind::Books) {
     HWND books = GetDlgItem(main, kBookList);
     setText(GetDlgItem(main, kBookBox), L"");
-    const long before = static_cast<long>(askNumber(books, LB_GETCOUNT));
     const long long start = nowTicks();
     for (const auto& typed : c.typed) setText(GetDlgItem(main, typed.first), typed.second);
-    return waitForCount(books, LB_GETCOUNT, expected, before, start);
+    return waitForCount(books, LB_GETCOUNT, expected, start);
   }
   HWND list = GetDlgItem(main, kResultList);
   for (const auto& typed : c.typed) setText(GetDlgItem(main, typed.first), typed.second);
   answersMessages(main, 60000);
-  const long before = static_cast<long>(askNumber(list, LVM_GETITEMCOUNT));
   const long long start = nowTicks();
   pressEnter(GetDlgItem(main, c.enterIn));
-  return waitForCount(list, LVM_GETITEMCOUNT, expected, before, start);
+  return waitForCount(list, LVM_GETITEMCOUNT, expected, start);
 }
 
 }  // namespace bench

@@ -6,7 +6,13 @@
 namespace lp {
 namespace {
 
-void callIdleHandlers() {
+// Idle processing of the framework: nothing beyond the handlers above is
+// needed, so one pass per idle period is enough.
+bool frameworkIdle(long /*idleCount*/) { return false; }
+
+}  // namespace
+
+void runIdleHandlers() {
   auto& handlers = runtime().idleHandlers;
   for (size_t i = handlers.size(); i-- > 0;) {
     if (i >= handlers.size()) continue;  // a callback removed entries
@@ -18,12 +24,6 @@ void callIdleHandlers() {
     }
   }
 }
-
-// Idle processing of the framework: nothing beyond the handlers above is
-// needed, so one pass per idle period is enough.
-bool frameworkIdle(long /*idleCount*/) { return false; }
-
-}  // namespace
 
 bool addIdleHandler(HWND window, IdleCallback callback, uintptr_t argument) {
   if (!IsWindow(window) || !callback) return false;
@@ -52,7 +52,7 @@ void runMessageLoop(bool modal) {
   MSG msg;
   for (;;) {
     while (idle && !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-      callIdleHandlers();
+      runIdleHandlers();
       if (modal && state.currentModalWindow == 0) return;
       if (!frameworkIdle(idleCount++)) idle = false;
     }

@@ -15,6 +15,8 @@ void runMessageLoop(bool modal);
 // not yet registered.
 bool addIdleHandler(HWND window, IdleCallback callback, uintptr_t argument);
 void removeIdleHandler(HWND window);
+// One pass over the idle handlers, as the loop makes when the queue empties.
+void runIdleHandlers();
 
 // Slot 10: sets the running flag and runs the main loop if a window is open.
 void run();

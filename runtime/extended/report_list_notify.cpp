@@ -76,6 +76,9 @@ LRESULT reportListNotify(ReportListObject& list, const NMHDR* header) {
         raise(list, kFocusedRow);
       return 0;
     }
+    case LVN_DELETEALLITEMS:
+      // No row's deletion is an event: the control need not tell of each.
+      return TRUE;
     case LVN_ITEMACTIVATE:
       raise(list, kActivated);
       return 0;

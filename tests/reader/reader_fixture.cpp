@@ -6,6 +6,7 @@
 #include "runtime/core/component_object.h"
 #include "runtime/core/entry_services.h"
 #include "runtime/core/gbk.h"
+#include "runtime/core/message_loop.h"
 #include "runtime/core/message_pump.h"
 #include "runtime/core/window_registry.h"
 
@@ -121,12 +122,14 @@ bool ReaderTest::isPlaceholder(uint32_t unit, uint32_t window) const {
 
 void ReaderTest::pump() {
   // Through the runtime's own pump, which offers key messages to the window
-  // before dispatch; messages posted while handling others are handled too.
+  // before dispatch; messages posted while handling others are handled too;
+  // once the queue is empty the idle handlers run, as in the program's loop.
   for (int round = 0; round < 3; ++round) {
     MSG msg;
     for (int i = 0; i < 500 && PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE); ++i) {
       if (msg.message == WM_QUIT || !lp::pumpMessage()) return;
     }
+    lp::runIdleHandlers();
     Sleep(10);
   }
 }

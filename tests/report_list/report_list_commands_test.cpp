@@ -120,3 +120,22 @@ TEST_F(ReportListCommands, ABatchedFillReadsBackExactlyAsARowByRowOne) {
 
 }  // namespace
 }  // namespace test
+
+namespace test {
+namespace {
+
+bool hasVerticalScrollBar(HWND list) { return (GetWindowLongPtrW(list, GWL_STYLE) & WS_VSCROLL) != 0; }
+
+TEST_F(ReportListCommands, ABatchedFillAfterClearingShowsTheScrollBarAgain) {
+  fillLikeTheReader(*this, 30);
+  SendMessageW(list(), LVM_GETTOPINDEX, 0, 0);  // ends the batch
+  ASSERT_TRUE(hasVerticalScrollBar(list()));
+  callInt(lp::kCmdDeleteAllRows);
+  EXPECT_FALSE(hasVerticalScrollBar(list()));
+  fillLikeTheReader(*this, 160);
+  SendMessageW(list(), LVM_GETTOPINDEX, 0, 0);
+  EXPECT_TRUE(hasVerticalScrollBar(list()));
+}
+
+}  // namespace
+}  // namespace test
