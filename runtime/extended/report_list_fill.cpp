@@ -15,9 +15,19 @@ constexpr DWORD kShowInterval = 100;
 
 void whenIdle(uintptr_t list) { flushFill(*reinterpret_cast<ReportListObject*>(list)); }
 
+// Switching redraw off hides the window from painting altogether where the
+// control leaves that message to the system: its scroll bars and header then
+// need repainting too. A control that handles it itself keeps its frame up
+// to date, and repainting that on every show would cost more than the rows.
+void hold(ReportListObject& list) {
+  SendMessageW(list.window, WM_SETREDRAW, FALSE, 0);
+  list.frameHeld = (GetWindowLongPtrW(list.window, GWL_STYLE) & WS_VISIBLE) == 0;
+}
+
 void show(ReportListObject& list) {
   SendMessageW(list.window, WM_SETREDRAW, TRUE, 0);
-  RedrawWindow(list.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  const UINT frame = list.frameHeld ? RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN : 0;
+  RedrawWindow(list.window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | frame);
   list.lastShown = GetTickCount();
 }
 
@@ -35,7 +45,7 @@ void fillStep(ReportListObject& list) {
     IdleRegistration idle = {list.window, whenIdle, reinterpret_cast<uintptr_t>(&list)};
     callRuntime(kSvcAddIdleHandler, reinterpret_cast<uintptr_t>(&idle));
   }
-  SendMessageW(list.window, WM_SETREDRAW, FALSE, 0);
+  hold(list);
 }
 
 void fillTick(ReportListObject& list) {
@@ -47,7 +57,7 @@ void fillTick(ReportListObject& list) {
     list.filledSinceTick = false;
     if (GetTickCount() - list.lastShown >= kShowInterval) {
       show(list);
-      SendMessageW(list.window, WM_SETREDRAW, FALSE, 0);
+      hold(list);
     }
   }
 }

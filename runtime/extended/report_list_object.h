@@ -26,6 +26,7 @@ struct ReportListObject : ComponentObject {
   bool writingRow = false;  // a fill's own insert or cell write is under way
   bool filledSinceTick = false;
   DWORD lastShown = 0;
+  bool frameHeld = false;  // redraw off hid the whole window (see report_list_fill.cpp)
   // Whether the control itself told of the row under the mouse during the
   // mouse move being handled (Wine's list view never does).
   bool hotTrackNotified = false;
