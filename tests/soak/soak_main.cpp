@@ -4,9 +4,12 @@
 // the system counts them), and ends normally when closed.
 //   reader_soak [actions (20000)] [seed (new each run)]
 #include <windows.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 
@@ -24,6 +27,36 @@ constexpr DWORD kSettleLimitMs = 180000;
 // last action replaced and that is freed on the next change.
 constexpr DWORD kObjectSlack = 4;
 
+// The run saves and restores the reader's settings at random: the settings
+// file is put back as it was (or removed) when the run ends, so the reader
+// started later on this machine looks as it did before.
+class SettingsFileKept {
+ public:
+  SettingsFileKept() {
+    char documents[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, 0, documents);
+    path_ = std::string(documents) + "\\lumenpath.ini";
+    std::ifstream in(path_, std::ios::binary);
+    existed_ = in.good();
+    if (existed_) bytes_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  ~SettingsFileKept() {
+    SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (existed_) {
+      std::ofstream(path_, std::ios::binary | std::ios::trunc) << bytes_;
+    } else {
+      DeleteFileA(path_.c_str());
+    }
+  }
+  SettingsFileKept(const SettingsFileKept&) = delete;
+  SettingsFileKept& operator=(const SettingsFileKept&) = delete;
+
+ private:
+  std::string path_;
+  bool existed_ = false;
+  std::string bytes_;
+};
+
 int failed(const char* what, unsigned seed, int action, const std::string& last) {
   std::printf("FAILED: %s (seed %u, action %d: %s)\n", what, seed, action, last.c_str());
   return 1;
@@ -38,6 +71,7 @@ int main(int argc, char** argv) {
   std::printf("reader soak: %d actions, seed %u\n", actions, seed);
   std::fflush(stdout);
   std::mt19937 random(seed);
+  const SettingsFileKept settings;
   const std::string folder = drive::freshTempFolder("lumenpath-soak-" + std::to_string(GetCurrentProcessId()));
   drive::Started reader = drive::startWithTemp(LP_READER_PATH, folder);
   HWND main = reader.process ? drive::waitForMainWindow(reader.process, reader.id, 120000) : nullptr;
