@@ -6,6 +6,7 @@
 #include "runtime/components/component_entries.h"
 #include "runtime/components/library_link.h"
 #include "runtime/components/property_values.h"
+#include "runtime/components/window_class.h"
 #include "runtime/core/component_type.h"
 
 namespace lp {
@@ -36,17 +37,7 @@ LRESULT CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 }
 
 bool registerClass() {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSW existing;
-  if (GetClassInfoW(instance, kClassName, &existing)) return true;
-  WNDCLASSW wc = {};
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = dialogProcedure;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-  wc.lpszClassName = kClassName;
-  return RegisterClassW(&wc) != 0;
+  return ensureWindowClass(kClassName, dialogProcedure, CS_DBLCLKS, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
 }
 
 ComponentObject* create(const uint8_t* block, int32_t length, uint32_t presetStyle, HWND parent, uint32_t controlId,

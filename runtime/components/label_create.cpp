@@ -5,6 +5,7 @@
 #include "runtime/components/label_component.h"
 #include "runtime/components/label_object.h"
 #include "runtime/components/object_link.h"
+#include "runtime/components/window_class.h"
 #include "runtime/core/gbk.h"
 
 namespace lp {
@@ -45,17 +46,8 @@ LRESULT CALLBACK labelProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 }
 
 bool registerClass() {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSW existing;
-  if (GetClassInfoW(instance, kClassName, &existing)) return true;
-  WNDCLASSW wc = {};
-  wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-  wc.lpfnWndProc = labelProcedure;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-  wc.lpszClassName = kClassName;
-  return RegisterClassW(&wc) != 0;
+  return ensureWindowClass(kClassName, labelProcedure, CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS,
+                           static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
 }
 
 }  // namespace

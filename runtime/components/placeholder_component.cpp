@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "runtime/components/window_class.h"
 #include "runtime/core/gbk.h"
 
 namespace lp {
@@ -42,17 +43,7 @@ LRESULT CALLBACK placeholderProcedure(HWND hwnd, UINT message, WPARAM wParam, LP
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-bool registerClass() {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSW existing;
-  if (GetClassInfoW(instance, kClassName, &existing)) return true;
-  WNDCLASSW wc = {};
-  wc.lpfnWndProc = placeholderProcedure;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.lpszClassName = kClassName;
-  return RegisterClassW(&wc) != 0;
-}
+bool registerClass() { return ensureWindowClass(kClassName, placeholderProcedure, 0, nullptr); }
 
 }  // namespace
 

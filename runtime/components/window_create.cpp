@@ -5,6 +5,7 @@
 #include "runtime/components/component_events.h"
 #include "runtime/components/library_link.h"
 #include "runtime/components/object_link.h"
+#include "runtime/components/window_class.h"
 #include "runtime/components/window_object.h"
 #include "runtime/core/gbk.h"
 
@@ -14,17 +15,8 @@ namespace {
 const char kDefaultClassName[] = "ZRWindow";
 
 bool registerClass(const std::wstring& name) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSW existing;
-  if (GetClassInfoW(instance, name.c_str(), &existing)) return true;
-  WNDCLASSW wc = {};
-  wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-  wc.lpfnWndProc = DefWindowProcW;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-  wc.lpszClassName = name.c_str();
-  return RegisterClassW(&wc) != 0;
+  return ensureWindowClass(name.c_str(), DefWindowProcW, CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS,
+                           static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
 }
 
 void idleCallback(uintptr_t argument) {

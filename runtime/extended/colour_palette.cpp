@@ -10,6 +10,7 @@
 
 #include "runtime/components/colours.h"
 #include "runtime/components/object_link.h"
+#include "runtime/components/window_class.h"
 #include "runtime/core/gbk.h"
 #include "runtime/extended/colour_palette_paint.h"
 #include "runtime/extended/colour_palette_table.h"
@@ -152,17 +153,8 @@ LRESULT CALLBACK paletteProcedure(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 bool registerClass() {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSW existing;
-  if (GetClassInfoW(instance, kClassName, &existing)) return true;
-  WNDCLASSW wc = {};
-  wc.style = CS_SAVEBITS | CS_CLASSDC | CS_HREDRAW | CS_VREDRAW;
-  wc.lpfnWndProc = paletteProcedure;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-  wc.lpszClassName = kClassName;
-  return RegisterClassW(&wc) != 0;
+  return ensureWindowClass(kClassName, paletteProcedure, CS_SAVEBITS | CS_CLASSDC | CS_HREDRAW | CS_VREDRAW,
+                           reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)));
 }
 
 HFONT messageFont() {

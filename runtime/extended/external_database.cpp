@@ -3,13 +3,14 @@
 #include <windows.h>
 
 #include "runtime/components/object_link.h"
+#include "runtime/components/window_class.h"
 #include "runtime/core/component_type.h"
 #include "runtime/extended/database_engine_calls.h"
 
 namespace lp {
 namespace {
 
-const char kClassName[] = "LumenPathExternalDatabase";
+const wchar_t kClassName[] = L"LumenPathExternalDatabase";
 
 ExternalDatabase* objectOf(HWND window) {
   return linkedObject<ExternalDatabase>(window);
@@ -25,21 +26,10 @@ LRESULT CALLBACK databaseProcedure(HWND window, UINT message, WPARAM wParam, LPA
       delete object;
     }
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
-bool registerClass() {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSA existing;
-  if (GetClassInfoA(instance, kClassName, &existing)) return true;
-  WNDCLASSA wc = {};
-  wc.lpfnWndProc = databaseProcedure;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.hbrBackground = nullptr;
-  wc.lpszClassName = kClassName;
-  return RegisterClassA(&wc) != 0;
-}
+bool registerClass() { return ensureWindowClass(kClassName, databaseProcedure, 0, nullptr); }
 
 // Whatever the template holds for the unit is ignored: there is nothing to read.
 ComponentObject* create(const uint8_t*, int32_t, uint32_t presetStyle, HWND parent, uint32_t controlId,
@@ -50,9 +40,9 @@ ComponentObject* create(const uint8_t*, int32_t, uint32_t presetStyle, HWND pare
   object->windowId = windowId;
   object->unitId = unitId;
   const DWORD style = (presetStyle & ~WS_VISIBLE) | WS_CHILD | WS_CLIPSIBLINGS;
-  object->window = CreateWindowExA(0, kClassName, "", style, left, top, width, height, parent,
+  object->window = CreateWindowExW(0, kClassName, L"", style, left, top, width, height, parent,
                                    reinterpret_cast<HMENU>(static_cast<uintptr_t>(controlId)),
-                                   GetModuleHandleA(nullptr), nullptr);
+                                   GetModuleHandleW(nullptr), nullptr);
   if (!object->window) {
     delete object;
     return nullptr;

@@ -1,5 +1,6 @@
 // The transparent label's window: its class, creation and window procedure.
 #include "runtime/components/object_link.h"
+#include "runtime/components/window_class.h"
 #include "runtime/core/gbk.h"
 #include "runtime/extended/transparent_label_object.h"
 
@@ -38,17 +39,7 @@ LRESULT CALLBACK transparentLabelProcedure(HWND hwnd, UINT message, WPARAM wPara
 }
 
 bool registerClass() {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSW existing;
-  if (GetClassInfoW(instance, kClassName, &existing)) return true;
-  WNDCLASSW wc = {};
-  wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-  wc.lpfnWndProc = transparentLabelProcedure;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.hbrBackground = nullptr;
-  wc.lpszClassName = kClassName;
-  return RegisterClassW(&wc) != 0;
+  return ensureWindowClass(kClassName, transparentLabelProcedure, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, nullptr);
 }
 
 }  // namespace
