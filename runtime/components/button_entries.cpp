@@ -75,17 +75,8 @@ int32_t isDefaultButton(ComponentObject* object) {
 }  // namespace
 
 void* buttonInterface(int32_t number) {
-  switch (number) {
-    case kEntryCreate: return reinterpret_cast<void*>(static_cast<CreateFn>(createButton));
-    case kEntrySetProperty: return reinterpret_cast<void*>(static_cast<SetPropertyFn>(setProperty));
-    case kEntryGetAllPropertyData:
-      return reinterpret_cast<void*>(static_cast<GetAllPropertyDataFn>(getAllPropertyData));
-    case kEntryGetProperty: return reinterpret_cast<void*>(static_cast<GetPropertyFn>(getProperty));
-    case kEntryConvertTexts:
-      return reinterpret_cast<void*>(static_cast<ConvertTextsFn>(convertTextsOf<ButtonData>));
-    case kEntryIsDefaultButton: return reinterpret_cast<void*>(static_cast<IsDefaultButtonFn>(isDefaultButton));
-    default: return nullptr;
-  }
+  static const ComponentEntries entries = {createButton, setProperty, getAllPropertyData, getProperty, convertTextsOf<ButtonData>, nullptr, nullptr, isDefaultButton};
+  return entryOf(entries, number);
 }
 
 }  // namespace lp

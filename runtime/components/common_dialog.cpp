@@ -138,16 +138,8 @@ HGLOBAL getAllPropertyData(ComponentObject* object) {
 }  // namespace
 
 void* commonDialogInterface(int32_t number) {
-  switch (number) {
-    case kEntryCreate: return reinterpret_cast<void*>(static_cast<CreateFn>(create));
-    case kEntrySetProperty: return reinterpret_cast<void*>(static_cast<SetPropertyFn>(setProperty));
-    case kEntryGetAllPropertyData:
-      return reinterpret_cast<void*>(static_cast<GetAllPropertyDataFn>(getAllPropertyData));
-    case kEntryGetProperty: return reinterpret_cast<void*>(static_cast<GetPropertyFn>(getProperty));
-    case kEntryConvertTexts:
-      return reinterpret_cast<void*>(static_cast<ConvertTextsFn>(convertTextsOf<CommonDialogData>));
-    default: return nullptr;
-  }
+  static const ComponentEntries entries = {create, setProperty, getAllPropertyData, getProperty, convertTextsOf<CommonDialogData>};
+  return entryOf(entries, number);
 }
 
 void cmdOpenDialog(ValueRecord* result, int32_t argc, ValueRecord* args) {

@@ -12,4 +12,18 @@ HGLOBAL globalBlock(const std::vector<uint8_t>& bytes) {
   return block;
 }
 
+void* entryOf(const ComponentEntries& entries, int32_t number) {
+  switch (number) {
+    case kEntryCreate: return reinterpret_cast<void*>(entries.create);
+    case kEntrySetProperty: return reinterpret_cast<void*>(entries.setProperty);
+    case kEntryGetAllPropertyData: return reinterpret_cast<void*>(entries.getAllPropertyData);
+    case kEntryGetProperty: return reinterpret_cast<void*>(entries.getProperty);
+    case kEntryConvertTexts: return reinterpret_cast<void*>(entries.convertTexts);
+    case kEntryWantsKey: return reinterpret_cast<void*>(entries.wantsKey);
+    case kEntryGetIconData: return reinterpret_cast<void*>(entries.getIconData);
+    case kEntryIsDefaultButton: return reinterpret_cast<void*>(entries.isDefaultButton);
+    default: return nullptr;
+  }
+}
+
 }  // namespace lp

@@ -14,6 +14,22 @@
 
 namespace lp {
 
+// A component's entry points, as its interface provider hands them out by
+// number; the ones a component does not have stay null.
+struct ComponentEntries {
+  CreateFn create;
+  SetPropertyFn setProperty;
+  GetAllPropertyDataFn getAllPropertyData;
+  GetPropertyFn getProperty;
+  ConvertTextsFn convertTexts = nullptr;
+  WantsKeyFn wantsKey = nullptr;
+  GetIconDataFn getIconData = nullptr;
+  IsDefaultButtonFn isDefaultButton = nullptr;
+};
+
+// The entry of that number (kEntry...), or null.
+void* entryOf(const ComponentEntries& entries, int32_t number);
+
 // A new movable global block holding the bytes (the caller frees it).
 HGLOBAL globalBlock(const std::vector<uint8_t>& bytes);
 

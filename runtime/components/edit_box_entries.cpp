@@ -201,15 +201,8 @@ int32_t wantsKey(ComponentObject* object, int32_t key) {
 }  // namespace
 
 void* editBoxInterface(int32_t number) {
-  switch (number) {
-    case kEntryCreate: return reinterpret_cast<void*>(static_cast<CreateFn>(createEditBox));
-    case kEntrySetProperty: return reinterpret_cast<void*>(static_cast<SetPropertyFn>(setProperty));
-    case kEntryGetAllPropertyData: return reinterpret_cast<void*>(static_cast<GetAllPropertyDataFn>(getAllPropertyData));
-    case kEntryGetProperty: return reinterpret_cast<void*>(static_cast<GetPropertyFn>(getProperty));
-    case kEntryWantsKey: return reinterpret_cast<void*>(static_cast<WantsKeyFn>(wantsKey));
-    case kEntryConvertTexts: return reinterpret_cast<void*>(static_cast<ConvertTextsFn>(convertTextsOf<EditBoxData>));
-    default: return nullptr;
-  }
+  static const ComponentEntries entries = {createEditBox, setProperty, getAllPropertyData, getProperty, convertTextsOf<EditBoxData>, wantsKey};
+  return entryOf(entries, number);
 }
 
 }  // namespace lp

@@ -89,15 +89,8 @@ HGLOBAL getAllPropertyData(ComponentObject* object) {
 }  // namespace
 
 void* labelInterface(int32_t number) {
-  switch (number) {
-    case kEntryCreate: return reinterpret_cast<void*>(static_cast<CreateFn>(createLabel));
-    case kEntrySetProperty: return reinterpret_cast<void*>(static_cast<SetPropertyFn>(setProperty));
-    case kEntryGetAllPropertyData:
-      return reinterpret_cast<void*>(static_cast<GetAllPropertyDataFn>(getAllPropertyData));
-    case kEntryGetProperty: return reinterpret_cast<void*>(static_cast<GetPropertyFn>(getProperty));
-    case kEntryConvertTexts: return reinterpret_cast<void*>(static_cast<ConvertTextsFn>(convertTextsOf<LabelData>));
-    default: return nullptr;
-  }
+  static const ComponentEntries entries = {createLabel, setProperty, getAllPropertyData, getProperty, convertTextsOf<LabelData>};
+  return entryOf(entries, number);
 }
 
 }  // namespace lp

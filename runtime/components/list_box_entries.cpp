@@ -119,14 +119,8 @@ HGLOBAL getAllPropertyData(ComponentObject* object) {
 }  // namespace
 
 void* listBoxInterface(int32_t number) {
-  switch (number) {
-    case kEntryCreate: return reinterpret_cast<void*>(static_cast<CreateFn>(createListBox));
-    case kEntrySetProperty: return reinterpret_cast<void*>(static_cast<SetPropertyFn>(setProperty));
-    case kEntryGetAllPropertyData: return reinterpret_cast<void*>(static_cast<GetAllPropertyDataFn>(getAllPropertyData));
-    case kEntryGetProperty: return reinterpret_cast<void*>(static_cast<GetPropertyFn>(getProperty));
-    case kEntryConvertTexts: return reinterpret_cast<void*>(static_cast<ConvertTextsFn>(convertTextsOf<ListBoxData>));
-    default: return nullptr;
-  }
+  static const ComponentEntries entries = {createListBox, setProperty, getAllPropertyData, getProperty, convertTextsOf<ListBoxData>};
+  return entryOf(entries, number);
 }
 
 }  // namespace lp

@@ -146,15 +146,8 @@ HGLOBAL getIconData(const uint8_t* block, int32_t length) {
 }  // namespace
 
 void* windowInterface(int32_t number) {
-  switch (number) {
-    case kEntryCreate: return reinterpret_cast<void*>(static_cast<CreateFn>(createWindowComponent));
-    case kEntrySetProperty: return reinterpret_cast<void*>(static_cast<SetPropertyFn>(setProperty));
-    case kEntryGetAllPropertyData: return reinterpret_cast<void*>(static_cast<GetAllPropertyDataFn>(getAllPropertyData));
-    case kEntryGetProperty: return reinterpret_cast<void*>(static_cast<GetPropertyFn>(getProperty));
-    case kEntryGetIconData: return reinterpret_cast<void*>(static_cast<GetIconDataFn>(getIconData));
-    case kEntryConvertTexts: return reinterpret_cast<void*>(static_cast<ConvertTextsFn>(convertTextsOf<WindowData>));
-    default: return nullptr;
-  }
+  static const ComponentEntries entries = {createWindowComponent, setProperty, getAllPropertyData, getProperty, convertTextsOf<WindowData>, nullptr, getIconData};
+  return entryOf(entries, number);
 }
 
 void destroyWindowComponent(ComponentObject* object, bool now) {

@@ -200,14 +200,8 @@ HGLOBAL getAllPropertyData(ComponentObject* object) {
 }  // namespace
 
 void* colourPickerInterface(int32_t number) {
-  switch (number) {
-    case kEntryCreate: return reinterpret_cast<void*>(static_cast<CreateFn>(create));
-    case kEntrySetProperty: return reinterpret_cast<void*>(static_cast<SetPropertyFn>(setProperty));
-    case kEntryGetAllPropertyData:
-      return reinterpret_cast<void*>(static_cast<GetAllPropertyDataFn>(getAllPropertyData));
-    case kEntryGetProperty: return reinterpret_cast<void*>(static_cast<GetPropertyFn>(getProperty));
-    default: return nullptr;
-  }
+  static const ComponentEntries entries = {create, setProperty, getAllPropertyData, getProperty};
+  return entryOf(entries, number);
 }
 
 }  // namespace lp

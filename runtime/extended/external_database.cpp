@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "runtime/components/component_entries.h"
 #include "runtime/components/object_link.h"
 #include "runtime/components/window_class.h"
 #include "runtime/core/component_type.h"
@@ -61,14 +62,8 @@ HGLOBAL getAllPropertyData(ComponentObject*) { return GlobalAlloc(GMEM_MOVEABLE,
 }  // namespace
 
 void* externalDatabaseProvider(int32_t number) {
-  switch (number) {
-    case kEntryCreate: return reinterpret_cast<void*>(static_cast<CreateFn>(create));
-    case kEntrySetProperty: return reinterpret_cast<void*>(static_cast<SetPropertyFn>(setProperty));
-    case kEntryGetAllPropertyData:
-      return reinterpret_cast<void*>(static_cast<GetAllPropertyDataFn>(getAllPropertyData));
-    case kEntryGetProperty: return reinterpret_cast<void*>(static_cast<GetPropertyFn>(getProperty));
-    default: return nullptr;
-  }
+  static const ComponentEntries entries = {create, setProperty, getAllPropertyData, getProperty};
+  return entryOf(entries, number);
 }
 
 }  // namespace lp

@@ -154,16 +154,8 @@ HGLOBAL getAllPropertyData(ComponentObject* object) {
 }  // namespace
 
 void* reportListProvider(int32_t number) {
-  switch (number) {
-    case kEntryCreate: return reinterpret_cast<void*>(static_cast<CreateFn>(createReportList));
-    case kEntrySetProperty: return reinterpret_cast<void*>(static_cast<SetPropertyFn>(setProperty));
-    case kEntryGetAllPropertyData:
-      return reinterpret_cast<void*>(static_cast<GetAllPropertyDataFn>(getAllPropertyData));
-    case kEntryGetProperty: return reinterpret_cast<void*>(static_cast<GetPropertyFn>(getProperty));
-    case kEntryConvertTexts:
-      return reinterpret_cast<void*>(static_cast<ConvertTextsFn>(convertTextsOf<ReportListData>));
-    default: return nullptr;
-  }
+  static const ComponentEntries entries = {createReportList, setProperty, getAllPropertyData, getProperty, convertTextsOf<ReportListData>};
+  return entryOf(entries, number);
 }
 
 }  // namespace lp

@@ -54,15 +54,8 @@ HGLOBAL getAllPropertyData(ComponentObject* object) {
 }  // namespace
 
 void* transparentLabelInterface(int32_t number) {
-  switch (number) {
-    case kEntryCreate: return reinterpret_cast<void*>(static_cast<CreateFn>(createTransparentLabel));
-    case kEntrySetProperty: return reinterpret_cast<void*>(static_cast<SetPropertyFn>(setProperty));
-    case kEntryGetAllPropertyData:
-      return reinterpret_cast<void*>(static_cast<GetAllPropertyDataFn>(getAllPropertyData));
-    case kEntryGetProperty: return reinterpret_cast<void*>(static_cast<GetPropertyFn>(getProperty));
-    case kEntryConvertTexts: return reinterpret_cast<void*>(static_cast<ConvertTextsFn>(convertTextsOf<Data>));
-    default: return nullptr;
-  }
+  static const ComponentEntries entries = {createTransparentLabel, setProperty, getAllPropertyData, getProperty, convertTextsOf<Data>};
+  return entryOf(entries, number);
 }
 
 }  // namespace lp
