@@ -6,6 +6,7 @@
 #include "runtime/components/component_font.h"
 #include "runtime/components/component_messages.h"
 #include "runtime/components/object_link.h"
+#include "runtime/components/window_class.h"
 #include "runtime/core/gbk.h"
 
 namespace lp {
@@ -78,14 +79,10 @@ ComponentObject* createButton(const uint8_t* block, int32_t length, uint32_t pre
   // Picture data that does not decode leaves a text button.
   if (!d.picture.empty()) button->picture = loadPicture(d.picture.data(), d.picture.size());
   if (button->picture) style |= button->picture->icon ? BS_ICON : BS_BITMAP;
-  button->window = CreateWindowExW(0, L"BUTTON", gbkToWide(d.caption).c_str(), style, left, top, width, height,
-                                   parent, reinterpret_cast<HMENU>(static_cast<uintptr_t>(controlId)),
-                                   GetModuleHandleW(nullptr), nullptr);
-  if (!button->window) {
+  if (!makeChildWindow(*button, L"BUTTON", gbkToWide(d.caption), style, 0, {parent, controlId, left, top, width, height})) {
     delete button;
     return nullptr;
   }
-  linkObject(button->window, button);
   button->classProcedure = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(button->window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(buttonProcedure)));
   applyFont(button->window, d.font, button->font);

@@ -53,14 +53,10 @@ ComponentObject* create(const uint8_t* block, int32_t length, uint32_t presetSty
   object->unitId = unitId;
   DWORD style = (presetStyle & ~WS_VISIBLE) | WS_CHILD | WS_CLIPSIBLINGS;
   if (designMode) style |= WS_BORDER;
-  object->window = CreateWindowExW(0, kClassName, L"", style, left, top, width, height, parent,
-                                   reinterpret_cast<HMENU>(static_cast<uintptr_t>(controlId)),
-                                   GetModuleHandleW(nullptr), nullptr);
-  if (!object->window) {
+  if (!makeChildWindow(*object, kClassName, L"", style, 0, {parent, controlId, left, top, width, height})) {
     delete object;
     return nullptr;
   }
-  linkObject(object->window, object);
   return object;
 }
 

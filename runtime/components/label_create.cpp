@@ -62,15 +62,11 @@ ComponentObject* createLabel(const uint8_t* block, int32_t length, uint32_t pres
   }
   label->windowId = windowId;
   label->unitId = unitId;
-  label->window = CreateWindowExW(0, kClassName, gbkToWide(label->data.caption).c_str(),
-                                  presetStyle | WS_CHILD | WS_CLIPSIBLINGS, left, top, width, height, parent,
-                                  reinterpret_cast<HMENU>(static_cast<uintptr_t>(controlId)),
-                                  GetModuleHandleW(nullptr), nullptr);
-  if (!label->window) {
+  if (!makeChildWindow(*label, kClassName, gbkToWide(label->data.caption), presetStyle | WS_CHILD | WS_CLIPSIBLINGS, 0,
+                       {parent, controlId, left, top, width, height})) {
     delete label;
     return nullptr;
   }
-  linkObject(label->window, label);
   applyBorderStyle(label->window, label->data.border);
   return label;
 }

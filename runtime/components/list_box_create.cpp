@@ -4,6 +4,7 @@
 #include "runtime/components/component_font.h"
 #include "runtime/components/list_box_object.h"
 #include "runtime/components/object_link.h"
+#include "runtime/components/window_class.h"
 #include "runtime/core/gbk.h"
 
 namespace lp {
@@ -57,15 +58,12 @@ ComponentObject* createListBox(const uint8_t* block, int32_t length, uint32_t pr
   list->unitId = unitId;
   list->designMode = designMode != 0;
   makeBackBrush(*list);
-  list->window = CreateWindowExW(0, L"LISTBOX", L"", creationStyle(list->data, presetStyle), left, top, width, height,
-                                 parent, reinterpret_cast<HMENU>(static_cast<uintptr_t>(controlId)),
-                                 GetModuleHandleW(nullptr), nullptr);
-  if (!list->window) {
+  if (!makeChildWindow(*list, L"LISTBOX", L"", creationStyle(list->data, presetStyle), 0,
+                       {parent, controlId, left, top, width, height})) {
     releaseBackBrush(*list);
     delete list;
     return nullptr;
   }
-  linkObject(list->window, list);
   list->classProcedure = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(list->window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listBoxProcedure)));
   applyFont(list->window, list->data.font, list->font);

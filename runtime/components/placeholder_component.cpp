@@ -54,15 +54,11 @@ ComponentObject* createPlaceholder(const uint8_t*, int32_t, uint32_t presetStyle
   auto* object = new Placeholder;
   object->windowId = windowId;
   object->unitId = unitId;
-  object->window = CreateWindowExW(0, kClassName, L"", (presetStyle & ~WS_TABSTOP) | WS_CHILD | WS_CLIPSIBLINGS,
-                                   left, top, width, height, parent,
-                                   reinterpret_cast<HMENU>(static_cast<uintptr_t>(controlId)),
-                                   GetModuleHandleW(nullptr), nullptr);
-  if (!object->window) {
+  if (!makeChildWindow(*object, kClassName, L"", (presetStyle & ~WS_TABSTOP) | WS_CHILD | WS_CLIPSIBLINGS, 0,
+                       {parent, controlId, left, top, width, height})) {
     delete object;
     return nullptr;
   }
-  linkObject(object->window, object);
   return object;
 }
 

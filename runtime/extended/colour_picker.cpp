@@ -7,6 +7,7 @@
 #include "runtime/components/component_events.h"
 #include "runtime/components/component_messages.h"
 #include "runtime/components/object_link.h"
+#include "runtime/components/window_class.h"
 #include "runtime/core/gbk.h"
 #include "runtime/extended/colour_palette.h"
 #include "runtime/extended/colour_picker_object.h"
@@ -156,14 +157,10 @@ ComponentObject* create(const uint8_t* block, int32_t length, uint32_t presetSty
   picker->customText = gbkToWide(kOtherColoursText);
   applyTransparentChoice(*picker);
   const DWORD style = (presetStyle & ~WS_VISIBLE) | WS_CHILD | WS_CLIPSIBLINGS | BS_OWNERDRAW;
-  picker->window = CreateWindowExW(0, kClassName, L"", style, left, top, width, height, parent,
-                                   reinterpret_cast<HMENU>(static_cast<uintptr_t>(controlId)),
-                                   GetModuleHandleW(nullptr), nullptr);
-  if (!picker->window) {
+  if (!makeChildWindow(*picker, kClassName, L"", style, 0, {parent, controlId, left, top, width, height})) {
     delete picker;
     return nullptr;
   }
-  linkObject(picker->window, picker);
   return picker;
 }
 

@@ -54,15 +54,11 @@ ComponentObject* createTransparentLabel(const uint8_t* block, int32_t length, ui
   }
   label->windowId = windowId;
   label->unitId = unitId;
-  label->window = CreateWindowExW(WS_EX_TRANSPARENT, kClassName, gbkToWide(label->data.caption).c_str(),
-                                  presetStyle | WS_CHILD | WS_CLIPSIBLINGS, left, top, width, height, parent,
-                                  reinterpret_cast<HMENU>(static_cast<uintptr_t>(controlId)),
-                                  GetModuleHandleW(nullptr), nullptr);
-  if (!label->window) {
+  if (!makeChildWindow(*label, kClassName, gbkToWide(label->data.caption), presetStyle | WS_CHILD | WS_CLIPSIBLINGS,
+                       WS_EX_TRANSPARENT, {parent, controlId, left, top, width, height})) {
     delete label;
     return nullptr;
   }
-  linkObject(label->window, label);
   return label;
 }
 
