@@ -8,7 +8,8 @@ seconds="${1:-600}"
 out="$root/build/fuzz"
 cmake -S "$here" -B "$out" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$out" -j"$(nproc)"
-for name in template_data property_blocks list_items report_records des_sealed; do
+for name in template_data property_blocks list_items report_records des_sealed \
+    split_text find_text to_number; do
   corpus="$here/corpus/$name"
   fresh="$out/corpus-$name"
   mkdir -p "$corpus" "$fresh"
