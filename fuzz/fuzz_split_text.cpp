@@ -1,7 +1,6 @@
 // SplitText's cutting: the pieces lie one after another in the text,
 // separated by the delimiter, and hold no delimiter at a character start.
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 #include <vector>
 
@@ -11,9 +10,7 @@
 
 namespace {
 
-void check(bool condition) {
-  if (!condition) std::abort();
-}
+using fuzz::check;
 
 bool delimiterAt(std::string_view text, size_t at, std::string_view delimiter) {
   return text.size() - at >= delimiter.size() && text.compare(at, delimiter.size(), delimiter) == 0;

@@ -1,15 +1,21 @@
-// Fuzz inputs cut into the parts a text command takes. Texts reach the
+// Fuzz inputs cut into the parts a text command takes, and the check that
+// ends the run when an invariant fails. Texts reach the
 // runtime zero-terminated, so each part ends at its first zero byte; each is
 // copied into a block of exactly its length so that reading past it is caught.
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string_view>
 #include <vector>
 
 namespace fuzz {
+
+inline void check(bool condition) {
+  if (!condition) std::abort();
+}
 
 class Input {
  public:

@@ -13,9 +13,7 @@
 
 namespace {
 
-void check(bool condition) {
-  if (!condition) std::abort();
-}
+using fuzz::check;
 
 // The text with each one-byte character that has a full-width form written
 // in that form.
