@@ -47,6 +47,9 @@ TEST(FindText, NeverMatchesInsideATwoByteCharacter) {
   const char withA[] = "丄A";
   EXPECT_EQ(find({text(withA), text("A")}), 3);
   EXPECT_EQ(find({text(withA), text("a"), none(), logical(true)}), 3);
+  // A start on the second byte goes on from the next character.
+  EXPECT_EQ(find({text(withA), text("A"), integer(2)}), 3);
+  EXPECT_EQ(find({text("\x81\x41"), text("A"), integer(2)}), -1);
   EXPECT_EQ(find({text("中文"), text("文")}), 3);
 }
 
