@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "runtime/core/gbk.h"
+#include "tests/reader/window_text.h"
 
 namespace readertest {
 namespace {
@@ -10,15 +10,6 @@ namespace {
 std::map<UINT_PTR, std::function<void()>*>& timers() {
   static std::map<UINT_PTR, std::function<void()>*> all;
   return all;
-}
-
-std::string textOf(HWND w) {
-  if (!w) return "";
-  int n = GetWindowTextLengthW(w);
-  std::wstring text(static_cast<size_t>(n) + 1, L'\0');
-  GetWindowTextW(w, &text[0], n + 1);
-  text.resize(static_cast<size_t>(n));
-  return lp::wideToGbk(text);
 }
 
 BOOL CALLBACK collectDialog(HWND w, LPARAM lParam) {
@@ -52,7 +43,7 @@ void ModalAnswerer::answer() {
   EnumThreadWindows(GetCurrentThreadId(), collectDialog, reinterpret_cast<LPARAM>(&open));
   for (HWND dialog : open) {
     if (!answered_.insert(dialog).second) continue;
-    dialogs.push_back({textOf(dialog), textOf(GetDlgItem(dialog, 0xFFFF))});
+    dialogs.push_back({windowTextOf(dialog), windowTextOf(GetDlgItem(dialog, 0xFFFF))});
     PostMessageW(dialog, WM_COMMAND, button_, 0);
   }
 }

@@ -6,6 +6,7 @@
 #include "runtime/core/component_object.h"
 #include "runtime/core/entry_services.h"
 #include "runtime/core/gbk.h"
+#include "tests/reader/window_text.h"
 #include "runtime/core/message_loop.h"
 #include "runtime/core/message_pump.h"
 #include "runtime/core/window_registry.h"
@@ -31,15 +32,6 @@ BOOL CALLBACK findChildOfClass(HWND w, LPARAM lParam) {
     return FALSE;
   }
   return TRUE;
-}
-
-std::string windowTextOf(HWND w) {
-  if (!w) return "";
-  int n = GetWindowTextLengthW(w);
-  std::wstring text(static_cast<size_t>(n) + 1, L'\0');
-  GetWindowTextW(w, &text[0], n + 1);
-  text.resize(static_cast<size_t>(n));
-  return lp::wideToGbk(text);
 }
 
 std::string listViewCell(HWND list, int row, int column) {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "runtime/core/gbk.h"
+#include "tests/reader/window_text.h"
 #include "tests/reader_driving/reader_launch.h"
 
 namespace readertest {
@@ -34,14 +34,6 @@ HWND findWindowOf(DWORD pid, bool dialog) {
   return search.found;
 }
 
-std::string textOf(HWND w) {
-  int n = GetWindowTextLengthW(w);
-  std::wstring text(static_cast<size_t>(n) + 1, L'\0');
-  GetWindowTextW(w, &text[0], n + 1);
-  text.resize(static_cast<size_t>(n));
-  return lp::wideToGbk(text);
-}
-
 }  // namespace
 
 ReaderRun runReader(const std::string& tempFolder, WhenReady whenReady, unsigned timeoutMs) {
@@ -55,11 +47,11 @@ ReaderRun runReader(const std::string& tempFolder, WhenReady whenReady, unsigned
   for (DWORD waited = 0; WaitForSingleObject(started.process, 50) == WAIT_TIMEOUT; waited += 50) {
     if (HWND box = findWindowOf(started.id, true)) {
       HWND text = GetDlgItem(box, 0xFFFF);
-      run.boxes.push_back({textOf(box), text ? textOf(text) : std::string()});
+      run.boxes.push_back({windowTextOf(box), text ? windowTextOf(text) : std::string()});
       PostMessageA(box, WM_COMMAND, IDOK, 0);
       Sleep(200);
     } else if (HWND main = findWindowOf(started.id, false)) {
-      run.caption = textOf(main);
+      run.caption = windowTextOf(main);
       if (whenReady != WhenReady::Wait && !closeSent) {
         // 退出软件 is the tenth menu unit: command 20009.
         if (whenReady == WhenReady::Close) PostMessageA(main, WM_CLOSE, 0, 0);
