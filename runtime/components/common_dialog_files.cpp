@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "runtime/components/common_dialog.h"
+#include "runtime/core/deferred_system_calls.h"
 #include "runtime/core/gbk.h"
 #include "runtime/core/gbk_step.h"
 
@@ -71,7 +72,7 @@ bool showFileDialog(CommonDialogObject& dialog) {
   ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
   ofn.lpstrDefExt = defaultExt.empty() ? nullptr : defaultExt.c_str();
   ofn.Flags = fileDialogFlags(d);
-  const BOOL chosen = d.dialogType == CommonDialogData::kSaveFile ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+  const BOOL chosen = d.dialogType == CommonDialogData::kSaveFile ? deferred::GetSaveFileNameW(&ofn) : deferred::GetOpenFileNameW(&ofn);
   if (!chosen) return false;
   d.fileName = wideToGbk(name.data());
   return true;

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "runtime/components/common_dialog.h"
+#include "runtime/core/deferred_system_calls.h"
 #include "runtime/core/gbk.h"
 
 namespace lp {
@@ -53,7 +54,7 @@ bool showFontDialog(CommonDialogObject& dialog) {
   choose.lpLogFont = &font;
   choose.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
   choose.rgbColors = dialog.data.fontColor;
-  if (!ChooseFontW(&choose)) return false;
+  if (!deferred::ChooseFontW(&choose)) return false;
   takeChosenFont(dialog.data, font, choose.rgbColors, dpi);
   return true;
 }

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "runtime/components/jpeg_decoder.h"
+#include "runtime/core/deferred_system_calls.h"
 
 namespace lp {
 
@@ -34,7 +35,7 @@ std::unique_ptr<Picture> loadThroughOle(const uint8_t* data, size_t size) {
     return nullptr;
   }
   IPicture* ole = nullptr;
-  HRESULT hr = OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
+  HRESULT hr = deferred::OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
                               reinterpret_cast<void**>(&ole));
   stream->Release();
   if (FAILED(hr) || !ole) return nullptr;

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "runtime/core/deferred_system_calls.h"
+
 namespace lp {
 
 SoundKind soundKind(const std::vector<uint8_t>& bytes) {
@@ -45,7 +47,7 @@ void BackgroundMusic::start(HWND window, const std::vector<uint8_t>& bytes, int3
   switch (soundKind(bytes)) {
     case SoundKind::kWave:
       wave_ = bytes;
-      PlaySoundW(reinterpret_cast<LPCWSTR>(wave_.data()), nullptr,
+      deferred::PlaySoundW(reinterpret_cast<LPCWSTR>(wave_.data()), nullptr,
                  SND_MEMORY | SND_ASYNC | SND_NODEFAULT | (loop_ ? SND_LOOP : 0));
       break;
     case SoundKind::kMidi: {
@@ -54,7 +56,7 @@ void BackgroundMusic::start(HWND window, const std::vector<uint8_t>& bytes, int3
       MCI_OPEN_PARMSW open = {};
       open.lpstrDeviceType = L"sequencer";
       open.lpstrElementName = midiFile_.c_str();
-      if (mciSendCommandW(0, MCI_OPEN, MCI_OPEN_TYPE | MCI_OPEN_ELEMENT, reinterpret_cast<DWORD_PTR>(&open)) != 0) {
+      if (deferred::mciSendCommandW(0, MCI_OPEN, MCI_OPEN_TYPE | MCI_OPEN_ELEMENT, reinterpret_cast<DWORD_PTR>(&open)) != 0) {
         DeleteFileW(midiFile_.c_str());
         midiFile_.clear();
         return;
@@ -62,7 +64,7 @@ void BackgroundMusic::start(HWND window, const std::vector<uint8_t>& bytes, int3
       midiDevice_ = open.wDeviceID;
       MCI_PLAY_PARMS play = {};
       play.dwCallback = reinterpret_cast<DWORD_PTR>(window);
-      mciSendCommandW(midiDevice_, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&play));
+      deferred::mciSendCommandW(midiDevice_, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&play));
       break;
     }
     case SoundKind::kNone:
@@ -72,11 +74,11 @@ void BackgroundMusic::start(HWND window, const std::vector<uint8_t>& bytes, int3
 
 void BackgroundMusic::stop() {
   if (!wave_.empty()) {
-    PlaySoundW(nullptr, nullptr, 0);
+    deferred::PlaySoundW(nullptr, nullptr, 0);
     wave_.clear();
   }
   if (midiDevice_) {
-    mciSendCommandW(midiDevice_, MCI_CLOSE, 0, 0);
+    deferred::mciSendCommandW(midiDevice_, MCI_CLOSE, 0, 0);
     midiDevice_ = 0;
   }
   if (!midiFile_.empty()) {
@@ -87,10 +89,10 @@ void BackgroundMusic::stop() {
 
 void BackgroundMusic::onNotify(WPARAM flags, LPARAM device) {
   if (!midiDevice_ || static_cast<UINT>(device) != midiDevice_ || flags != MCI_NOTIFY_SUCCESSFUL || !loop_) return;
-  mciSendCommandW(midiDevice_, MCI_SEEK, MCI_SEEK_TO_START, 0);
+  deferred::mciSendCommandW(midiDevice_, MCI_SEEK, MCI_SEEK_TO_START, 0);
   MCI_PLAY_PARMS play = {};
   play.dwCallback = reinterpret_cast<DWORD_PTR>(window_);
-  mciSendCommandW(midiDevice_, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&play));
+  deferred::mciSendCommandW(midiDevice_, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&play));
 }
 
 }  // namespace lp

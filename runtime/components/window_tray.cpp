@@ -8,6 +8,7 @@
 #include "runtime/components/component_events.h"
 #include "runtime/components/window_component.h"
 #include "runtime/components/window_object.h"
+#include "runtime/core/deferred_system_calls.h"
 #include "runtime/core/gbk.h"
 
 namespace lp {
@@ -40,7 +41,7 @@ void setWindowTrayIcon(ComponentObject* object, HICON icon, const char* tip) {
   std::wstring text = gbkToWide(tip ? tip : "");
   if (text.size() > kTipCharacters) text.resize(kTipCharacters);
   std::memcpy(data.szTip, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-  Shell_NotifyIconW(w->trayIcon ? NIM_MODIFY : NIM_ADD, &data);
+  deferred::Shell_NotifyIconW(w->trayIcon ? NIM_MODIFY : NIM_ADD, &data);
   if (w->trayIcon) DestroyIcon(w->trayIcon);
   w->trayIcon = icon;
 }
@@ -48,7 +49,7 @@ void setWindowTrayIcon(ComponentObject* object, HICON icon, const char* tip) {
 void removeTrayIcon(WindowObject& w) {
   if (!w.trayIcon) return;
   NOTIFYICONDATAW data = trayRecord(w);
-  Shell_NotifyIconW(NIM_DELETE, &data);
+  deferred::Shell_NotifyIconW(NIM_DELETE, &data);
   DestroyIcon(w.trayIcon);
   w.trayIcon = nullptr;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "runtime/core/command_args.h"
+#include "runtime/core/deferred_system_calls.h"
 #include "runtime/core/gbk.h"
 #include "runtime/core/shell_commands.h"
 
@@ -23,7 +24,7 @@ void cmdShellOpen(ValueRecord*, int32_t argCount, ValueRecord* args) {
     if (target.empty()) return;  // nothing to open
   }
   HWND owner = FindWindowW(nullptr, L"Microsoft Internet Explorer");
-  ShellExecuteW(owner, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  deferred::ShellExecuteW(owner, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 }  // namespace lp

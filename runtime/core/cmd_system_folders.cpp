@@ -6,6 +6,7 @@
 #include <string>
 
 #include "runtime/core/command_args.h"
+#include "runtime/core/deferred_system_calls.h"
 #include "runtime/core/gbk.h"
 #include "runtime/core/shell_commands.h"
 
@@ -22,7 +23,7 @@ std::wstring folderPath(int32_t code) {
   wchar_t path[MAX_PATH + 1] = {};
   bool found = false;
   if (code >= 1 && code <= 8) {
-    found = SHGetSpecialFolderPathW(nullptr, path, kShellFolders[code - 1], FALSE) != FALSE;
+    found = deferred::SHGetSpecialFolderPathW(nullptr, path, kShellFolders[code - 1], FALSE) != FALSE;
   } else if (code == 9) {
     const UINT n = GetWindowsDirectoryW(path, MAX_PATH);
     found = n > 0 && n < MAX_PATH;

@@ -11,6 +11,7 @@
 #include "runtime/components/colours.h"
 #include "runtime/components/object_link.h"
 #include "runtime/components/window_class.h"
+#include "runtime/core/deferred_system_calls.h"
 #include "runtime/core/gbk.h"
 #include "runtime/extended/colour_palette_paint.h"
 #include "runtime/extended/colour_palette_table.h"
@@ -54,7 +55,7 @@ bool chooseOtherColour(ColourPalette& p, COLORREF* chosen) {
   choose.lpCustColors = g_customColours;
   choose.Flags = CC_ANYCOLOR | CC_RGBINIT;
   p.choosingColour = true;
-  const BOOL ok = ChooseColorW(&choose);
+  const BOOL ok = deferred::ChooseColorW(&choose);
   p.choosingColour = false;
   if (ok) *chosen = choose.rgbResult;
   return ok != FALSE;
