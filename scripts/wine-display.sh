@@ -8,6 +8,8 @@ done
 Xvfb "$lumenpath_display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 lumenpath_xvfb_pid=$!
 export DISPLAY="$lumenpath_display"
+# A server left running by an earlier session belongs to another display.
+wineserver -k >/dev/null 2>&1 || true
 wineserver -p >/dev/null 2>&1 || true
 lumenpath_end_display() { wineserver -k >/dev/null 2>&1 || true; kill "$lumenpath_xvfb_pid" 2>/dev/null || true; }
 trap lumenpath_end_display EXIT
