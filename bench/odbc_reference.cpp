@@ -52,32 +52,40 @@ int main(int argc, char** argv) {
   if (!db.open(argv[1])) return 1;
   ReferenceWindow window;
   if (!window.create()) return 1;
-  std::vector<ReferenceResult> results;
-  for (const BenchCase& c : readCases(argv[2])) {
-    ReferenceResult result;
-    result.name = c.name;
-    std::vector<double> query, filled, total;
-    for (int i = 0; i < repetitions; ++i) {
+  // The cases run in turn, as the reader runs them, so each fill clears
+  // the rows the case before it left in the list.
+  const std::vector<BenchCase> cases = readCases(argv[2]);
+  std::vector<ReferenceResult> results(cases.size());
+  std::vector<std::vector<double>> query(cases.size()), filled(cases.size()), total(cases.size());
+  std::vector<bool> failed(cases.size(), false);
+  for (int i = 0; i < repetitions; ++i) {
+    for (size_t k = 0; k < cases.size(); ++k) {
+      const BenchCase& c = cases[k];
+      if (failed[k]) continue;
       const long long start = nowTicks();
       const FetchedRows rows = runCase(db, c);
       const double queried = millisecondsSince(start);
       if (!rows.ok) {
         std::fprintf(stderr, "%s: the statement failed\n", c.name.c_str());
-        break;
+        failed[k] = true;
+        continue;
       }
-      result.rows = static_cast<long>(rows.rows.size());
+      results[k].rows = static_cast<long>(rows.rows.size());
       const double f = fill(window, c.fill, rows);
-      query.push_back(queried);
-      filled.push_back(f);
+      query[k].push_back(queried);
+      filled[k].push_back(f);
       // The result box is filled from rows already listed: no query in its time.
-      total.push_back(c.fill == FillKind::Lines ? f : queried + f);
+      total[k].push_back(c.fill == FillKind::Lines ? f : queried + f);
     }
-    result.query = spreadOf(query);
-    result.fill = spreadOf(filled);
-    result.total = spreadOf(total);
-    std::printf("%-16s rows %6ld  query+fetch %8s ms  fill %8s ms\n", c.name.c_str(), result.rows,
+  }
+  for (size_t k = 0; k < cases.size(); ++k) {
+    ReferenceResult& result = results[k];
+    result.name = cases[k].name;
+    result.query = spreadOf(query[k]);
+    result.fill = spreadOf(filled[k]);
+    result.total = spreadOf(total[k]);
+    std::printf("%-16s rows %6ld  query+fetch %8s ms  fill %8s ms\n", result.name.c_str(), result.rows,
                 shown(result.query.median).c_str(), shown(result.fill.median).c_str());
-    results.push_back(result);
   }
   return writeResults(argv[3], results) ? 0 : 1;
 }
