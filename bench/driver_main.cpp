@@ -64,16 +64,13 @@ void printMemory(const MemoryFigures& m, int mixedActions) {
   std::printf("(%d of %d mixed lookups and searches completed)\n", m.mixedDone, mixedActions);
   const double growth =
       (static_cast<double>(m.afterMixed.workingSet) - static_cast<double>(m.afterFirstSearch.workingSet)) / mb;
-  const bool counted = m.afterStart.gdiObjects != 0 || m.afterStart.userObjects != 0;
   heading();
   Spread g;
   g.min = g.median = g.max = growth;
   g.measured = m.afterStart.workingSet != 0;
   row("working set growth MB", g, "-", "<= 1.0", g.measured && growth <= 1.0 && m.mixedDone == mixedActions);
-  if (!counted) {
-    std::printf("GDI/USER objects: the system reports none (GetGuiResources gives 0)\n");
-    return;
-  }
+  std::printf("%s\n", drive::objectSourceLine(m.afterStart.objectSource));
+  if (m.afterStart.objectSource == drive::ObjectSource::None) return;
   const bool stable = m.afterMixed.gdiObjects <= m.afterFirstSearch.gdiObjects &&
                       m.afterMixed.userObjects <= m.afterFirstSearch.userObjects;
   std::printf("GDI/USER objects after the first search: %s\n", stable ? "no growth (ok)" : "GROWING (MISSED)");

@@ -2,6 +2,9 @@
 
 #include <psapi.h>
 
+#include "tests/reader_driving/gdi_handle_table.h"
+#include "tests/reader_driving/user_objects.h"
+
 namespace drive {
 
 ProcessFigures figuresOf(HANDLE process) {
@@ -11,7 +14,31 @@ ProcessFigures figuresOf(HANDLE process) {
   if (GetProcessMemoryInfo(process, &counters, sizeof counters)) figures.workingSet = counters.WorkingSetSize;
   figures.gdiObjects = GetGuiResources(process, GR_GDIOBJECTS);
   figures.userObjects = GetGuiResources(process, GR_USEROBJECTS);
+  if (figures.gdiObjects != 0 || figures.userObjects != 0) {
+    figures.objectSource = ObjectSource::System;
+    return figures;
+  }
+  // Some systems answer 0 for every process; there the objects are counted.
+  const DWORD id = GetProcessId(process);
+  if (const auto gdi = countGdiObjects(process, id)) {
+    figures.gdiObjects = *gdi;
+    figures.userObjects = countUserObjects(id);
+    figures.objectSource = ObjectSource::Counted;
+  }
   return figures;
+}
+
+const char* objectSourceLine(ObjectSource source) {
+  switch (source) {
+    case ObjectSource::System:
+      return "GDI/USER objects: as the system reports them (GetGuiResources)";
+    case ObjectSource::Counted:
+      return "GDI/USER objects: counted from outside, as the system reports none (GDI: the process's entries in "
+             "the GDI handle table, stock objects left out; USER: its windows and their menu bars)";
+    case ObjectSource::None:
+      break;
+  }
+  return "GDI/USER objects: not counted (the system reports none and the GDI handle table cannot be read)";
 }
 
 }  // namespace drive

@@ -6,12 +6,22 @@
 
 namespace drive {
 
+// Where the object counts came from.
+enum class ObjectSource {
+  System,   // the system's own counts (GetGuiResources)
+  Counted,  // counted from outside, where the system reports none
+  None,     // neither: the counts are 0
+};
+
 struct ProcessFigures {
   size_t workingSet = 0;  // bytes; 0 when it cannot be read
-  DWORD gdiObjects = 0;   // 0 where the system does not count them
+  DWORD gdiObjects = 0;
   DWORD userObjects = 0;
+  ObjectSource objectSource = ObjectSource::None;
 };
 
 ProcessFigures figuresOf(HANDLE process);
+// One line for a report: where the GDI/USER object counts came from.
+const char* objectSourceLine(ObjectSource source);
 
 }  // namespace drive
