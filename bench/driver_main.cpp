@@ -122,11 +122,17 @@ int main(int argc, char** argv) {
   std::printf("\nall times in ms\n");
   heading();
   const Spread minimal = spreadOf(startUps.minimal), warm = spreadOf(startUps.warm), cold = spreadOf(startUps.cold);
+  const Spread sameWindow = spreadOf(startUps.sameWindow);
   row("start-up minimal window", minimal, "-", "reference", minimal.measured);
+  row("start-up plain Win32 window", sameWindow, "-", "second reference", sameWindow.measured);
   row("start-up warm", warm, shown(minimal.median), "<= 1.5 x ref",
       warm.measured && warm.median <= 1.5 * minimal.median);
   row("start-up cold", cold, shown(warm.median), "<= warm + 200",
       cold.measured && cold.median <= warm.median + 200);
+  if (warm.measured && sameWindow.measured) {
+    std::printf("%-28s %9s %9s %9s %10s  warm / plain Win32 window: %.2f\n", "", "", "", "", "",
+                warm.median / sameWindow.median);
+  }
   for (const ReaderCase& c : cases) {
     const ReferenceResult& r = reference[c.bench.name];
     const Spread s = spreadOf(times[c.bench.name]);

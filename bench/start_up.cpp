@@ -24,6 +24,8 @@ StartUpTimes measureStartUps(int repetitions, const std::string& warmFolder) {
   for (int i = 0; i < repetitions; ++i) {
     const double minimal = timeStartUp(LP_MINIMAL_PATH, warmFolder);
     if (minimal >= 0) times.minimal.push_back(minimal);
+    const double sameWindow = timeStartUp(LP_CONTROLS_PATH, warmFolder);
+    if (sameWindow >= 0) times.sameWindow.push_back(sameWindow);
     const double warm = timeStartUp(LP_READER_PATH, warmFolder);
     if (warm >= 0) times.warm.push_back(warm);
     const std::string fresh = drive::freshTempFolder("lumenpath-bench-cold");

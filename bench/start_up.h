@@ -10,12 +10,13 @@ namespace bench {
 double timeStartUp(const std::string& program, const std::string& folder);
 
 struct StartUpTimes {
-  std::vector<double> minimal, warm, cold;
+  std::vector<double> minimal, sameWindow, warm, cold;
 };
 
-// The minimal window, the reader with its database already in its TEMP
-// folder (`warmFolder`, written first if missing), and the reader in a fresh
-// TEMP folder, in turn, `repetitions` times.
+// The minimal window, the reader's window made in plain Win32, the reader
+// with its database already in its TEMP folder (`warmFolder`, written first
+// if missing), and the reader in a fresh TEMP folder, in turn,
+// `repetitions` times.
 StartUpTimes measureStartUps(int repetitions, const std::string& warmFolder);
 
 }  // namespace bench
