@@ -10,6 +10,7 @@
 
 #include <string>
 
+#include "bench/reader_look.h"
 #include "bench/reference_query.h"
 
 namespace {
@@ -75,14 +76,15 @@ HMENU makeMenu() {
 }
 
 HWND makeControl(HWND parent, const Control& c, HFONT font) {
-  static const wchar_t* const kClasses[] = {L"STATIC", L"EDIT", L"EDIT", L"LISTBOX", WC_LISTVIEWW, L"BUTTON"};
+  if (c.kind == kReport) return bench::makeReaderList(parent, c.x, c.y, c.width, c.height, font);
+  static const wchar_t* const kClasses[] = {L"STATIC", L"EDIT", L"EDIT", L"LISTBOX", nullptr, L"BUTTON"};
   DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, extended = 0;
   switch (c.kind) {
     case kStatic: break;
     case kEdit: style |= WS_TABSTOP | ES_AUTOHSCROLL; extended = WS_EX_CLIENTEDGE; break;
     case kMultiLineEdit: style |= WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL; extended = WS_EX_CLIENTEDGE; break;
     case kList: style |= WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY; extended = WS_EX_CLIENTEDGE; break;
-    case kReport: style |= WS_TABSTOP | WS_CLIPCHILDREN | LVS_REPORT; extended = WS_EX_STATICEDGE; break;
+    case kReport: break;
     case kButton: style |= WS_TABSTOP | BS_PUSHBUTTON; break;
   }
   HWND w = CreateWindowExW(extended, kClasses[c.kind], c.text, style, c.x, c.y, c.width, c.height, parent, nullptr,
@@ -90,21 +92,6 @@ HWND makeControl(HWND parent, const Control& c, HFONT font) {
   SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   if (c.kind == kList) {
     for (const wchar_t* book : kBooks) SendMessageW(w, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(book));
-  }
-  if (c.kind == kReport) {
-    SendMessageW(w, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
-                 LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_TRACKSELECT | LVS_EX_ONECLICKACTIVATE |
-                     LVS_EX_INFOTIP | LVS_EX_SUBITEMIMAGES);
-    const wchar_t* const titles[] = {L"福音卷书", L"章", L"节", L"对应经文"};
-    const int widths[] = {120, 70, 70, 295};
-    for (int i = 0; i < 4; ++i) {
-      LVCOLUMNW column = {};
-      column.mask = LVCF_TEXT | LVCF_WIDTH;
-      column.pszText = const_cast<wchar_t*>(titles[i]);
-      column.cx = widths[i];
-      SendMessageW(w, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
-    }
-    SendMessageW(w, LVM_SETCOLUMNWIDTH, 3, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
   }
   return w;
 }
@@ -132,8 +119,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   RegisterClassW(&cls);
   HWND window = CreateWindowW(L"BenchControlsWindow", L"光路圣经阅读器 1.0", WS_OVERLAPPEDWINDOW, 0, 0, 800, 550,
                               nullptr, makeMenu(), instance, nullptr);
-  const HFONT font = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_STROKE_PRECIS,
-                                 CLIP_STROKE_PRECIS, DRAFT_QUALITY, VARIABLE_PITCH, L"宋体");
+  const HFONT font = bench::readerFont();
   for (const Control& c : kControls) makeControl(window, c, font);
   bench::ReferenceConnection db;
   if (!openDatabase(db)) return 1;

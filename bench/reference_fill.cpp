@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "bench/figures.h"
+#include "bench/reader_look.h"
 #include "runtime/core/gbk.h"
 
 namespace bench {
@@ -63,39 +64,16 @@ bool ReferenceWindow::create() {
   RegisterClassW(&cls);
   window_ = CreateWindowW(L"BenchReferenceWindow", L"Reference", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 800, 550,
                           nullptr, nullptr, cls.hInstance, nullptr);
-  // The reader's list font, as its window template gives it.
-  const HFONT font = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_STROKE_PRECIS,
-                                 CLIP_STROKE_PRECIS, DRAFT_QUALITY, VARIABLE_PITCH, L"宋体");
+  const HFONT font = readerFont();
   const DWORD child = WS_CHILD | WS_VISIBLE | WS_BORDER;
-  // The list view as the reader's report list makes it: a static edge
-  // instead of a border, full-row selection, grid lines and hot tracking.
-  list_ = CreateWindowExW(WS_EX_STATICEDGE, WC_LISTVIEWW, L"",
-                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | LVS_REPORT, 175, 32, 601, 145,
-                          window_, nullptr, cls.hInstance, nullptr);
+  list_ = makeReaderList(window_, 175, 32, 601, 145, font);
   books_ = CreateWindowW(L"LISTBOX", L"", child | WS_VSCROLL | LBS_NOTIFY, 48, 32, 104, 144, window_, nullptr,
                          cls.hInstance, nullptr);
   lines_ = CreateWindowW(L"EDIT", L"", child | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL, 16, 224, 760, 208,
                          window_, nullptr, cls.hInstance, nullptr);
   if (!list_ || !books_ || !lines_) return false;
-  SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   SendMessageW(lines_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   SendMessageW(lines_, EM_SETLIMITTEXT, 0, 0);
-  SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
-               LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_TRACKSELECT | LVS_EX_ONECLICKACTIVATE |
-                   LVS_EX_INFOTIP | LVS_EX_SUBITEMIMAGES);
-  const wchar_t* titles[] = {L"福音卷书", L"章", L"节", L"对应经文"};
-  const int widths[] = {120, 70, 70, 295};
-  for (int c = 0; c < 4; ++c) {
-    LVCOLUMNW column = {};
-    column.mask = LVCF_TEXT | LVCF_WIDTH;
-    column.pszText = const_cast<wchar_t*>(titles[c]);
-    column.cx = widths[c];
-    SendMessageW(list_, LVM_INSERTCOLUMNW, c, reinterpret_cast<LPARAM>(&column));
-  }
-  // The reader's layout lets the last column fill the list's width; once
-  // rows need the vertical scroll bar, the horizontal one comes with it,
-  // and every show of a fill then updates both.
-  SendMessageW(list_, LVM_SETCOLUMNWIDTH, 3, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
   UpdateWindow(window_);
   pump();
   return true;
