@@ -3,7 +3,8 @@
 // larger the box grows, so appended pieces are collected and inserted
 // together: while appending goes on, at most every 100 ms (less often when
 // one insertion takes long, so that inserting stays a small share of the
-// time), and once it stops, on a timer. Anything that reads or changes the
+// time), and once it stops, as soon as the program waits for input again
+// (idle), or at the latest on a timer. Anything that reads or changes the
 // box inserts them first, so nothing but the timing can tell.
 #include "runtime/components/edit_box.h"
 #include "runtime/components/edit_box_object.h"
@@ -24,6 +25,20 @@ EditBoxObject* editBoxArgument(int32_t argc, const ValueRecord* args) {
   return object ? editBoxOf(object->window) : nullptr;
 }
 
+void whenIdle(uintptr_t box) { flushPending(*reinterpret_cast<EditBoxObject*>(box)); }
+
+void startPending(EditBoxObject& box) {
+  box.pendingSince = GetTickCount();
+  SetTimer(box.window, kFlushTimer, kBurstEnded, nullptr);
+  IdleRegistration idle = {box.window, whenIdle, reinterpret_cast<uintptr_t>(&box)};
+  callRuntime(kSvcAddIdleHandler, reinterpret_cast<uintptr_t>(&idle));
+}
+
+void stopPending(EditBoxObject& box) {
+  KillTimer(box.window, kFlushTimer);
+  callRuntime(kSvcRemoveIdleHandler, reinterpret_cast<uintptr_t>(box.window));
+}
+
 void moveCaretToEnd(EditBoxObject& box) {
   const int length = GetWindowTextLengthW(box.window);
   SendMessageW(box.window, EM_SETSEL, static_cast<WPARAM>(length), length);
@@ -36,7 +51,7 @@ void flushPending(EditBoxObject& box) {
   if (box.pending.empty()) return;
   std::wstring text;
   text.swap(box.pending);
-  KillTimer(box.window, kFlushTimer);
+  stopPending(box);
   const DWORD began = GetTickCount();
   // At the end whatever the selection was, scrolled into view.
   moveCaretToEnd(box);
@@ -52,7 +67,7 @@ void onFlushTimer(EditBoxObject& box) {
 }
 
 void dropPending(EditBoxObject& box) {
-  KillTimer(box.window, kFlushTimer);
+  if (!box.pending.empty()) stopPending(box);
   box.pending.clear();
 }
 
@@ -66,10 +81,7 @@ void cmdEditBoxAppendText(ValueRecord*, int32_t argc, ValueRecord* args) {
       if (box->pending.empty()) moveCaretToEnd(*box);
       continue;
     }
-    if (box->pending.empty()) {
-      box->pendingSince = GetTickCount();
-      SetTimer(box->window, kFlushTimer, kBurstEnded, nullptr);
-    }
+    if (box->pending.empty()) startPending(*box);
     box->pending += gbkToWide(text);
   }
   box->lastAppend = GetTickCount();

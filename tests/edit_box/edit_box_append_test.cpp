@@ -4,8 +4,10 @@
 #include <chrono>
 
 #include "runtime/components/edit_box.h"
+#include "runtime/components/edit_box_object.h"
 #include "runtime/core/entry_services.h"
 #include "runtime/core/gbk.h"
+#include "runtime/core/message_loop.h"
 
 #include "edit_box_support.h"
 
@@ -97,6 +99,26 @@ TEST_F(EditBoxAppend, ReadsAndChangesSeeEveryAppendedPiece) {
   Sleep(150);
   pump();
   EXPECT_EQ(text(1), "new12") << "the timer inserts what is left";
+}
+
+// What the control itself holds, asked past the box's own procedure (asking
+// the box would insert what is pending first).
+std::wstring controlText(HWND w) {
+  wchar_t buffer[64] = {};
+  CallWindowProcW(lp::editBoxOf(w)->classProcedure, w, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(buffer));
+  return buffer;
+}
+
+TEST_F(EditBoxAppend, WhatIsLeftGoesInAsSoonAsTheProgramIsIdle) {
+  append(1, "abc");
+  append(1, "def");
+  EXPECT_EQ(controlText(box(1)), L"") << "pieces wait while appending goes on";
+  lp::runIdleHandlers();
+  EXPECT_EQ(controlText(box(1)), L"abcdef") << "idle: inserted without waiting for the timer";
+  append(1, "g");
+  EXPECT_EQ(text(1), "abcdefg");
+  lp::runIdleHandlers();
+  EXPECT_EQ(controlText(box(1)), L"abcdefg") << "nothing inserted twice";
 }
 
 TEST_F(EditBoxAppend, RecreationKeepsAppendedText) {
