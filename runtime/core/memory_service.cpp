@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 
@@ -16,16 +17,26 @@ namespace lp {
 
 namespace {
 
+// Blocks handed out and not yet given back, so that a test can tell whether
+// an action leaves anything of ours behind.
+std::atomic<int32_t> blocksInUse{0};
+
 // The heap choice lives here and nowhere else.
 HANDLE heap() {
   static const HANDLE handle = GetProcessHeap();
   return handle;
 }
-void* heapTake(int32_t size) { return HeapAlloc(heap(), 0, static_cast<SIZE_T>(size)); }
+void* heapTake(int32_t size) {
+  void* block = HeapAlloc(heap(), 0, static_cast<SIZE_T>(size));
+  if (block) ++blocksInUse;
+  return block;
+}
 void* heapResize(void* block, int32_t size) {
   return HeapReAlloc(heap(), 0, block, static_cast<SIZE_T>(size));
 }
-void heapGive(void* block) { HeapFree(heap(), 0, block); }
+void heapGive(void* block) {
+  if (HeapFree(heap(), 0, block)) --blocksInUse;
+}
 
 [[noreturn]] void allocationFailed(int64_t size) {
   char text[64];
@@ -34,6 +45,8 @@ void heapGive(void* block) { HeapFree(heap(), 0, block); }
 }
 
 }  // namespace
+
+int32_t liveBlockCount() { return blocksInUse; }
 
 void* tryAllocate(int32_t size) {
   // A negative size would turn into an enormous unsigned request.

@@ -16,6 +16,9 @@ void* reallocate(void* block, int32_t size);
 // Allocation that gives null on failure instead of reporting it.
 void* tryAllocate(int32_t size);
 
+// How many heap blocks are allocated and not yet released.
+int32_t liveBlockCount();
+
 void addStaticRange(const void* start, uint32_t length);
 bool isStatic(const void* pointer);
 void clearStaticRanges();
