@@ -113,7 +113,11 @@ int main(int argc, char** argv) {
   PostMessageW(main, WM_CLOSE, 0, 0);
   const DWORD code = drive::finish(reader, 60000);
   drive::removeFolder(folder);
-  if (code != 0) return failed("the reader did not end normally when closed", seed, actions, "close");
+  if (code != 0) {
+    // 0xBAD: still running a minute after the close, and ended by the driver.
+    const std::string what = "the reader did not end normally when closed (exit code " + std::to_string(code) + ")";
+    return failed(what.c_str(), seed, actions, "close");
+  }
   std::printf("passed\n");
   return 0;
 }
