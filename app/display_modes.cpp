@@ -9,13 +9,20 @@ namespace {
 constexpr int32_t kPositionNormal = 1;
 constexpr int32_t kPositionFullScreen = 3;
 
+bool readingWindowOpen = false;
+
 }  // namespace
 
 void enterFullScreenMode() { writeInteger(ui::kMainWindow, prop::kWindowPosition, kPositionFullScreen); }
 
 void enterNormalMode() { writeInteger(ui::kMainWindow, prop::kWindowPosition, kPositionNormal); }
 
-void openReadingWindow() { cmd::loadWindowModal(ui::kReadingWindow); }
+void openReadingWindow() {
+  // Modal: the load returns once the reading window is closed.
+  readingWindowOpen = true;
+  cmd::loadWindowModal(ui::kReadingWindow);
+  readingWindowOpen = false;
+}
 
 void fillReadingBox() {
   const Component& box = ui::kReadingBox;
@@ -30,5 +37,9 @@ void fillReadingBox() {
 }
 
 void closeReadingWindow() { cmd::destroy(ui::kReadingWindow); }
+
+void closeReadingWindowIfOpen() {
+  if (readingWindowOpen) closeReadingWindow();
+}
 
 }  // namespace reader

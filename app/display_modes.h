@@ -9,5 +9,7 @@ void openReadingWindow();
 // The reading window got its size: show the result box's text in it.
 void fillReadingBox();
 void closeReadingWindow();
+// Closes the reading window when it is open; nothing otherwise.
+void closeReadingWindowIfOpen();
 
 }  // namespace reader

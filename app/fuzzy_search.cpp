@@ -5,6 +5,7 @@
 
 #include "app/commands.h"
 #include "app/controls.h"
+#include "app/main_window_lifetime.h"
 #include "app/result_list.h"
 #include "app/statements.h"
 
@@ -36,6 +37,7 @@ void searchSeveralWords(const std::vector<std::string>& words) {
     if (containsEveryWord(row, words)) listVerseRow(row);
     cmd::moveNext(db, handle);
     cmd::doEvents();
+    if (mainWindowClosed()) return;  // its record sets closed with the window
     if (!stillNewest(ticket)) break;
   }
   cmd::closeQuery(db, handle);

@@ -5,6 +5,7 @@
 
 #include "app/commands.h"
 #include "app/controls.h"
+#include "app/main_window_lifetime.h"
 #include "app/reader_globals.h"
 #include "app/statements.h"
 
@@ -34,6 +35,7 @@ void filterBookList() {
       cmd::addListItem(ui::kBookList, cmd::readFieldText(db, handle, "guanjianzi"));
     cmd::moveNext(db, handle);
     cmd::doEvents();
+    if (mainWindowClosed()) return;  // its record sets closed with the window
     if (ticket != newestFilter) break;
   }
   cmd::closeQuery(db, handle);

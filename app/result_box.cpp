@@ -2,6 +2,7 @@
 
 #include "app/commands.h"
 #include "app/controls.h"
+#include "app/main_window_lifetime.h"
 
 namespace reader {
 namespace {
@@ -37,6 +38,7 @@ void appendAllRows() {
     cmd::appendText(ui::kResultBox, cmd::cellText(list, row, 2) + " ");
     cmd::appendText(ui::kResultBox, cmd::cellText(list, row, 3) + "\r\n");
     cmd::doEvents();
+    if (mainWindowClosed()) return;
   }
 }
 

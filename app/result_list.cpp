@@ -2,6 +2,7 @@
 
 #include "app/commands.h"
 #include "app/controls.h"
+#include "app/main_window_lifetime.h"
 
 namespace reader {
 namespace {
@@ -45,6 +46,8 @@ FillOutcome fillResultList(const std::string& statement, bool clear, uint32_t* t
     if (!keep || keep(row)) listVerseRow(row);
     cmd::moveNext(db, handle);
     cmd::doEvents();
+    // Closed meanwhile: the database closed its record sets with the window.
+    if (mainWindowClosed()) return FillOutcome::Superseded;
     if (!stillNewest(*ticket)) {
       // The newer fill cleared the list when it started.
       outcome = FillOutcome::Superseded;

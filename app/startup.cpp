@@ -4,7 +4,9 @@
 
 #include "app/commands.h"
 #include "app/controls.h"
+#include "app/display_modes.h"
 #include "app/enciphered_texts.h"
+#include "app/main_window_lifetime.h"
 #include "app/proportional_layout.h"
 #include "app/reader_globals.h"
 #include "app/reader_settings.h"
@@ -53,6 +55,7 @@ void keepFullBookList() {
 }  // namespace
 
 void startReader() {
+  markMainWindowOpen();
   writeText(ui::kMainWindow, prop::kWindowCaption, decipheredConstant(lp::constants::kCaption));
   recordLayout();
   applySavedSettings();
@@ -67,6 +70,10 @@ void startReader() {
 }
 
 void closeReader() {
+  markMainWindowClosed();
+  // A reading window left open would keep the program running with no main
+  // window to return to.
+  closeReadingWindowIfOpen();
   cmd::closeDatabase(ui::kDatabase);
   cmd::destroy(ui::kMainWindow);
 }
