@@ -3,6 +3,7 @@
 #include <winternl.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -96,19 +97,34 @@ std::optional<Layout> learnLayout() {
 
 }  // namespace
 
-std::optional<DWORD> countGdiObjects(HANDLE process, DWORD processId) {
+std::optional<GdiObjectKinds> countGdiObjectsByKind(HANDLE process, DWORD processId) {
   static const std::optional<Layout> layout = learnLayout();
   if (!layout) return std::nullopt;
   const auto entries = readEntries(process, tableAddress(process), 0, kEntries, layout->entrySize);
   if (entries.empty()) return std::nullopt;
-  DWORD count = 0;
+  GdiObjectKinds kinds;
   for (size_t at = 0; at < entries.size(); at += layout->entrySize) {
     const unsigned char* entry = &entries[at];
     if (entry[layout->typeAt] == 0 || (word(entry + layout->upperAt) & kStockBit) != 0) continue;
     if (layout->stampsOwner && word(entry + layout->ownerAt) != (processId & 0xFFFF)) continue;
-    ++count;
+    ++kinds[entry[layout->typeAt]];
   }
-  return count;
+  return kinds;
+}
+
+std::string gdiKindName(unsigned kind) {
+  // As Wine numbers them (the tables read here are Wine's); the table keeps
+  // the base type, so pens share the brushes' type.
+  const char* name = kind == 0x01   ? "DC"
+                     : kind == 0x04 ? "region"
+                     : kind == 0x08 ? "palette"
+                     : kind == 0x09 ? "bitmap"
+                     : kind == 0x0a ? "font"
+                     : kind == 0x10 ? "brush or pen"
+                                    : "other";
+  char code[8];
+  std::snprintf(code, sizeof code, "0x%02x", kind);
+  return std::string(name) + " (" + code + ")";
 }
 
 }  // namespace drive

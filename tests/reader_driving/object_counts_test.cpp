@@ -83,11 +83,22 @@ class ObjectCounts : public ::testing::Test {
 };
 
 TEST_F(ObjectCounts, GdiObjectsRiseWithEachMadeAndFallBackWhenDeleted) {
-  const DWORD before = figures().gdiObjects;
+  const drive::ProcessFigures before = figures();
   ASSERT_TRUE(maker.perform("gdi 40"));
-  EXPECT_EQ(figures().gdiObjects, before + 40);
+  const drive::ProcessFigures made = figures();
+  EXPECT_EQ(made.gdiObjects, before.gdiObjects + 40);
+  if (made.objectSource == drive::ObjectSource::Counted) {
+    // Ten each of pens, brushes, fonts and bitmaps; pens have the brushes' type.
+    auto rise = [&before](unsigned kind, DWORD by) {
+      const auto was = before.gdiKinds.find(kind);
+      const DWORD from = was == before.gdiKinds.end() ? 0 : was->second;
+      return drive::gdiKindName(kind) + " " + std::to_string(from) + " -> " + std::to_string(from + by);
+    };
+    EXPECT_EQ(drive::gdiKindChanges(before, made), rise(0x09, 10) + ", " + rise(0x0a, 10) + ", " + rise(0x10, 20));
+  }
   ASSERT_TRUE(maker.perform("free-gdi"));
-  EXPECT_EQ(figures().gdiObjects, before);
+  EXPECT_EQ(figures().gdiObjects, before.gdiObjects);
+  EXPECT_EQ(drive::gdiKindChanges(before, figures()), "");
 }
 
 TEST_F(ObjectCounts, UserObjectsFollowWindowsAndMenuBars) {

@@ -20,8 +20,9 @@ ProcessFigures figuresOf(HANDLE process) {
   }
   // Some systems answer 0 for every process; there the objects are counted.
   const DWORD id = GetProcessId(process);
-  if (const auto gdi = countGdiObjects(process, id)) {
-    figures.gdiObjects = *gdi;
+  if (const auto kinds = countGdiObjectsByKind(process, id)) {
+    for (const auto& [kind, objects] : *kinds) figures.gdiObjects += objects;
+    figures.gdiKinds = *kinds;
     figures.userObjects = countUserObjects(id);
     figures.objectSource = ObjectSource::Counted;
   }
@@ -39,6 +40,21 @@ const char* objectSourceLine(ObjectSource source) {
       break;
   }
   return "GDI/USER objects: not counted (the system reports none and the GDI handle table cannot be read)";
+}
+
+std::string gdiKindChanges(const ProcessFigures& before, const ProcessFigures& after) {
+  GdiObjectKinds kinds = before.gdiKinds;
+  for (const auto& [kind, objects] : after.gdiKinds) kinds[kind];
+  std::string changes;
+  for (const auto& [kind, unused] : kinds) {
+    const auto was = before.gdiKinds.find(kind), is = after.gdiKinds.find(kind);
+    const DWORD from = was == before.gdiKinds.end() ? 0 : was->second;
+    const DWORD to = is == after.gdiKinds.end() ? 0 : is->second;
+    if (from == to) continue;
+    if (!changes.empty()) changes += ", ";
+    changes += gdiKindName(kind) + " " + std::to_string(from) + " -> " + std::to_string(to);
+  }
+  return changes;
 }
 
 }  // namespace drive

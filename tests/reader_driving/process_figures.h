@@ -3,6 +3,9 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <string>
+
+#include "tests/reader_driving/gdi_handle_table.h"
 
 namespace drive {
 
@@ -18,10 +21,14 @@ struct ProcessFigures {
   DWORD gdiObjects = 0;
   DWORD userObjects = 0;
   ObjectSource objectSource = ObjectSource::None;
+  GdiObjectKinds gdiKinds;  // by type, where they were counted from outside
 };
 
 ProcessFigures figuresOf(HANDLE process);
 // One line for a report: where the GDI/USER object counts came from.
 const char* objectSourceLine(ObjectSource source);
+// The GDI object types whose counts differ between two readings, e.g.
+// "font (0x0a) 12 -> 15"; empty when none do or the types are not known.
+std::string gdiKindChanges(const ProcessFigures& before, const ProcessFigures& after);
 
 }  // namespace drive

@@ -104,6 +104,8 @@ int main(int argc, char** argv) {
                 end.gdiObjects, early->userObjects, end.userObjects,
                 static_cast<unsigned long>(early->workingSet / 1024), static_cast<unsigned long>(end.workingSet / 1024));
     std::printf("%s\n", drive::objectSourceLine(end.objectSource));
+    const std::string kinds = drive::gdiKindChanges(*early, end);
+    if (!kinds.empty()) std::printf("GDI objects by type: %s\n", kinds.c_str());
     if (end.gdiObjects > early->gdiObjects + kObjectSlack) return failed("GDI objects grow", seed, actions, last);
     if (end.userObjects > early->userObjects + kObjectSlack) return failed("USER objects grow", seed, actions, last);
   } else {
