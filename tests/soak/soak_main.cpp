@@ -32,6 +32,7 @@ constexpr DWORD kObjectSlack = 4;
 // the system is still filling its caches (window DCs, fonts, a dialog
 // opened once), about 230 GDI objects growing to 300 over some 50 actions.
 constexpr int kFirstCountAfter = 100;
+constexpr int kProgressEvery = 1000;
 
 // The run saves and restores the reader's settings at random: the settings
 // file is put back as it was (or removed) when the run ends, so the reader
@@ -86,15 +87,23 @@ int main(int argc, char** argv) {
   // A run too short for an early count is not checked for growth.
   std::optional<drive::ProcessFigures> early;
   const int earlyAt = actions / 10 > kFirstCountAfter ? actions / 10 : kFirstCountAfter;
+  std::optional<drive::ProcessFigures> previous;
   std::string last = "start";
   for (int i = 1; i <= actions; ++i) {
     last = soak::performRandomAction(main, random);
     if (WaitForSingleObject(reader.process, 0) != WAIT_TIMEOUT) return failed("the reader ended", seed, i, last);
     if (!soak::settle(reader.id, main, random, kSettleLimitMs)) return failed("the reader hangs", seed, i, last);
     if (i == earlyAt && i < actions) early = drive::figuresOf(reader.process);
-    if (i % 1000 == 0) {
-      std::printf("%d actions done\n", i);
+    if (i % kProgressEvery == 0) {
+      // The counts along the way tell a leak (growing with the actions) from
+      // a cache that comes and goes.
+      const drive::ProcessFigures now = drive::figuresOf(reader.process);
+      std::printf("%d actions done: GDI objects %lu, USER objects %lu, working set %lu KB", i, now.gdiObjects,
+                  now.userObjects, static_cast<unsigned long>(now.workingSet / 1024));
+      const std::string kinds = previous ? drive::gdiKindChanges(*previous, now) : std::string();
+      std::printf(kinds.empty() ? "\n" : " (%s)\n", kinds.c_str());
       std::fflush(stdout);
+      previous = now;
     }
   }
   if (!drive::answersMessages(main, 30000)) return failed("the reader does not answer", seed, actions, last);
