@@ -2,7 +2,9 @@
 // random user actions, and checks that it is still alive, answers messages,
 // holds no more GDI/USER objects than early in the run, and
 // ends normally when closed.
-//   reader_soak [actions (20000)] [seed (new each run)]
+//   reader_soak [actions (20000)] [seed (new each run)] [watch from action]
+// From the watched action on, every action after which the GDI objects of
+// some type changed is printed with the change.
 #include <windows.h>
 #include <shlobj.h>
 
@@ -75,6 +77,7 @@ int main(int argc, char** argv) {
   const int actions = argc > 1 ? std::atoi(argv[1]) : 20000;
   const unsigned seed = argc > 2 ? static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10))
                                  : GetTickCount() ^ GetCurrentProcessId();
+  const int watchFrom = argc > 3 ? std::atoi(argv[3]) : 0;
   std::printf("reader soak: %d actions, seed %u\n", actions, seed);
   std::fflush(stdout);
   std::mt19937 random(seed);
@@ -87,13 +90,19 @@ int main(int argc, char** argv) {
   // A run too short for an early count is not checked for growth.
   std::optional<drive::ProcessFigures> early;
   const int earlyAt = actions / 10 > kFirstCountAfter ? actions / 10 : kFirstCountAfter;
-  std::optional<drive::ProcessFigures> previous;
+  std::optional<drive::ProcessFigures> previous, watched;
   std::string last = "start";
   for (int i = 1; i <= actions; ++i) {
     last = soak::performRandomAction(main, random);
     if (WaitForSingleObject(reader.process, 0) != WAIT_TIMEOUT) return failed("the reader ended", seed, i, last);
     if (!soak::settle(reader.id, main, random, kSettleLimitMs)) return failed("the reader hangs", seed, i, last);
     if (i == earlyAt && i < actions) early = drive::figuresOf(reader.process);
+    if (watchFrom > 0 && i >= watchFrom) {
+      const drive::ProcessFigures now = drive::figuresOf(reader.process);
+      const std::string kinds = watched ? drive::gdiKindChanges(*watched, now) : std::string();
+      if (!kinds.empty()) std::printf("action %d (%s): %s\n", i, last.c_str(), kinds.c_str());
+      watched = now;
+    }
     if (i % kProgressEvery == 0) {
       // The counts along the way tell a leak (growing with the actions) from
       // a cache that comes and goes.
