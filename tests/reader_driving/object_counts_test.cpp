@@ -90,8 +90,7 @@ TEST_F(ObjectCounts, GdiObjectsRiseWithEachMadeAndFallBackWhenDeleted) {
   if (made.objectSource == drive::ObjectSource::Counted) {
     // Ten each of pens, brushes, fonts and bitmaps; pens have the brushes' type.
     auto rise = [&before](unsigned kind, DWORD by) {
-      const auto was = before.gdiKinds.find(kind);
-      const DWORD from = was == before.gdiKinds.end() ? 0 : was->second;
+      const DWORD from = drive::gdiKindCount(before, kind);
       return drive::gdiKindName(kind) + " " + std::to_string(from) + " -> " + std::to_string(from + by);
     };
     EXPECT_EQ(drive::gdiKindChanges(before, made), rise(0x09, 10) + ", " + rise(0x0a, 10) + ", " + rise(0x10, 20));

@@ -42,14 +42,17 @@ const char* objectSourceLine(ObjectSource source) {
   return "GDI/USER objects: not counted (the system reports none and the GDI handle table cannot be read)";
 }
 
+DWORD gdiKindCount(const ProcessFigures& figures, unsigned kind) {
+  const auto found = figures.gdiKinds.find(kind);
+  return found == figures.gdiKinds.end() ? 0 : found->second;
+}
+
 std::string gdiKindChanges(const ProcessFigures& before, const ProcessFigures& after) {
   GdiObjectKinds kinds = before.gdiKinds;
   for (const auto& [kind, objects] : after.gdiKinds) kinds[kind];
   std::string changes;
   for (const auto& [kind, unused] : kinds) {
-    const auto was = before.gdiKinds.find(kind), is = after.gdiKinds.find(kind);
-    const DWORD from = was == before.gdiKinds.end() ? 0 : was->second;
-    const DWORD to = is == after.gdiKinds.end() ? 0 : is->second;
+    const DWORD from = gdiKindCount(before, kind), to = gdiKindCount(after, kind);
     if (from == to) continue;
     if (!changes.empty()) changes += ", ";
     changes += gdiKindName(kind) + " " + std::to_string(from) + " -> " + std::to_string(to);

@@ -27,6 +27,8 @@ struct ProcessFigures {
 ProcessFigures figuresOf(HANDLE process);
 // One line for a report: where the GDI/USER object counts came from.
 const char* objectSourceLine(ObjectSource source);
+// The objects of one GDI type in a reading; 0 when none were seen.
+DWORD gdiKindCount(const ProcessFigures& figures, unsigned kind);
 // The GDI object types whose counts differ between two readings, e.g.
 // "font (0x0a) 12 -> 15"; empty when none do or the types are not known.
 std::string gdiKindChanges(const ProcessFigures& before, const ProcessFigures& after);
