@@ -15,9 +15,14 @@
 namespace lp {
 namespace {
 
+// Loaded once and kept, also when the program carries no icon (a program
+// built without its resources): every window asks, and a failed search of
+// the resources would be repeated for each.
 void programIcons(HICON* out) {
   static HICON big = nullptr, small = nullptr;
-  if (!big && !small) {
+  static bool loaded = false;
+  if (!loaded) {
+    loaded = true;
     HINSTANCE instance = GetModuleHandleA(nullptr);
     big = static_cast<HICON>(LoadImageA(instance, "DEFAULT_ICON", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
                                         GetSystemMetrics(SM_CYICON), LR_SHARED));

@@ -15,6 +15,7 @@ namespace {
 constexpr UINT kMsgDataBindingRefresh = 0x806F;
 constexpr UINT kMsgLayoutBars = 0x8004;
 constexpr UINT kMsgAfterCreation = 0x8076;
+constexpr WORD kProgramHandCursor = 1032;
 
 bool g_creatingModal = false;
 
@@ -338,8 +339,12 @@ HCURSOR cursorFromBlock(const std::vector<uint8_t>& block) {
                                    IDC_APPSTARTING, IDC_NO, IDC_SIZEALL, IDC_SIZENESW, IDC_SIZENS,
                                    IDC_SIZENWSE, IDC_SIZEWE, IDC_UPARROW, IDC_HAND};
   if (index < 1 || index > 14) return nullptr;
-  // System cursors are shared: copy them so that every slot owns its cursor.
-  return CopyCursor(LoadCursorA(nullptr, kSystem[index - 1]));
+  // The hand is the program's own; the system's is the stand-in where the
+  // program carries none.
+  HCURSOR shared = index == 14 ? LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kProgramHandCursor)) : nullptr;
+  if (!shared) shared = LoadCursorA(nullptr, kSystem[index - 1]);
+  // Shared cursors are copied so that every slot owns its cursor.
+  return shared ? CopyCursor(shared) : nullptr;
 }
 
 }  // namespace lp
