@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include "tests/reader_driving/reader_windows.h"
+
 namespace soak {
 namespace {
 
@@ -17,6 +19,19 @@ constexpr int kFirstReadingAfter = 100;
 constexpr int kReadingsInTheFirstHalf = 10;
 
 }  // namespace
+
+drive::ProcessFigures settledReading(HANDLE process, HWND main) {
+  const drive::ProcessFigures first = drive::figuresOf(process);
+  Sleep(250);
+  drive::answersMessages(main, 5000);
+  drive::ProcessFigures second = drive::figuresOf(process);
+  if (first.gdiObjects < second.gdiObjects) {
+    second.gdiObjects = first.gdiObjects;
+    second.gdiKinds = first.gdiKinds;
+  }
+  second.userObjects = std::min(first.userObjects, second.userObjects);
+  return second;
+}
 
 ObjectLevel::ObjectLevel(int actions)
     : from_(std::max(actions / 10, kFirstReadingAfter)),

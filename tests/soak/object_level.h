@@ -17,6 +17,11 @@
 
 namespace soak {
 
+// A reading for the level and for the end: the lower counts of two readings
+// a moment apart, so that a dialog still being taken down after it was
+// answered does not count.
+drive::ProcessFigures settledReading(HANDLE process, HWND main);
+
 class ObjectLevel {
  public:
   explicit ObjectLevel(int actions);

@@ -59,16 +59,30 @@ class SettingsFileKept {
   std::string bytes_;
 };
 
-// The pointer is put inside the main window's client area, where it stays
-// whatever size the window is given (the run resizes it to 300 x 200 and
-// more, its top-left corner fixed). Left in the middle of the screen, a
-// window's border falls under it after some resizes, and the system then
-// loads its sizing cursors: three bitmaps each, the first time a border
-// comes by, which may be late in a run and reads as growth.
-void parkPointer(HWND main) {
+// Before the run the pointer passes over the main window's edges and
+// corners, as a user's does: the system loads a sizing cursor (three
+// bitmaps) the first time a border comes under the pointer, which in the
+// middle of a run reads as growth. Then it rests inside the client area,
+// where it stays whatever size the window is given (the run resizes it to
+// 300 x 200 and more, its top-left corner fixed); the display modes can still
+// move the window so that a border comes by later.
+void passPointerOverBorders(HWND main) {
+  RECT r;
+  GetWindowRect(main, &r);
+  const LONG midX = (r.left + r.right) / 2, midY = (r.top + r.bottom) / 2;
+  const POINT onBorders[] = {{r.left + 1, midY},       {r.right - 2, midY},        {midX, r.top + 1},
+                             {midX, r.bottom - 2},     {r.left + 1, r.top + 1},    {r.right - 2, r.top + 1},
+                             {r.left + 1, r.bottom - 2}, {r.right - 2, r.bottom - 2}};
+  // The move is a message of the reader's queue: time for it to be handled.
+  for (const POINT& p : onBorders) {
+    SetCursorPos(p.x, p.y);
+    Sleep(50);
+    drive::answersMessages(main, 5000);
+  }
   POINT inside = {150, 100};
   ClientToScreen(main, &inside);
   SetCursorPos(inside.x, inside.y);
+  drive::answersMessages(main, 5000);
 }
 
 int failed(const char* what, unsigned seed, int action, const std::string& last) {
@@ -91,7 +105,7 @@ int main(int argc, char** argv) {
   drive::Started reader = drive::startWithTemp(LP_READER_PATH, folder);
   HWND main = reader.process ? drive::waitForMainWindow(reader.process, reader.id, 120000) : nullptr;
   if (!main) return failed("the reader did not start", seed, 0, "start");
-  parkPointer(main);
+  passPointerOverBorders(main);
 
   soak::ObjectLevel level(actions);
   std::optional<drive::ProcessFigures> previous, watched;
@@ -100,7 +114,7 @@ int main(int argc, char** argv) {
     last = soak::performRandomAction(main, random);
     if (WaitForSingleObject(reader.process, 0) != WAIT_TIMEOUT) return failed("the reader ended", seed, i, last);
     if (!soak::settle(reader.id, main, random, kSettleLimitMs)) return failed("the reader hangs", seed, i, last);
-    if (level.readsAfter(i)) level.add(drive::figuresOf(reader.process));
+    if (level.readsAfter(i)) level.add(soak::settledReading(reader.process, main));
     if (watchFrom > 0 && i >= watchFrom) {
       const drive::ProcessFigures now = drive::figuresOf(reader.process);
       const std::string kinds = watched ? drive::gdiKindChanges(*watched, now) : std::string();
@@ -123,7 +137,7 @@ int main(int argc, char** argv) {
     }
   }
   if (!drive::answersMessages(main, 30000)) return failed("the reader does not answer", seed, actions, last);
-  const drive::ProcessFigures end = drive::figuresOf(reader.process);
+  const drive::ProcessFigures end = soak::settledReading(reader.process, main);
   if (level.known()) {
     if (const char* growth = level.growthAtEnd(end)) return failed(growth, seed, actions, last);
   } else {
