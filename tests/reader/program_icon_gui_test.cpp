@@ -1,20 +1,13 @@
 // The reader's windows show the program's icon, in both sizes (this test
 // program carries the same icon resource as lumenpath.exe).
+#include "icon_shape.h"
 #include "tests/reader/reader_fixture.h"
 
 namespace {
 
 using namespace readertest;
 
-int iconWidth(LRESULT handle) {
-  ICONINFO info = {};
-  if (!handle || !GetIconInfo(reinterpret_cast<HICON>(handle), &info)) return 0;
-  BITMAP bitmap = {};
-  GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
-  if (info.hbmMask) DeleteObject(info.hbmMask);
-  if (info.hbmColor) DeleteObject(info.hbmColor);
-  return bitmap.bmWidth;
-}
+int iconWidth(LRESULT handle) { return testsupport::iconShape(reinterpret_cast<HICON>(handle)).width; }
 
 class ProgramIcon : public ReaderTest {};
 

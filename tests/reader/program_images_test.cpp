@@ -7,30 +7,13 @@
 
 #include <vector>
 
+#include "icon_shape.h"
 #include "tests/reader_driving/reader_launch.h"
 
 namespace {
 
 using namespace drive;
-
-struct ImageShape {
-  int width = 0;
-  int height = 0;
-  DWORD hotspotX = 0;
-  DWORD hotspotY = 0;
-};
-
-ImageShape shapeOf(HICON image) {
-  ImageShape shape;
-  ICONINFO info = {};
-  if (!image || !GetIconInfo(image, &info)) return shape;
-  BITMAP bitmap = {};
-  GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
-  shape = {bitmap.bmWidth, info.hbmColor ? bitmap.bmHeight : bitmap.bmHeight / 2, info.xHotspot, info.yHotspot};
-  if (info.hbmMask) DeleteObject(info.hbmMask);
-  if (info.hbmColor) DeleteObject(info.hbmColor);
-  return shape;
-}
+using testsupport::iconShape;
 
 class ProgramImages : public ::testing::Test {
  protected:
@@ -56,7 +39,7 @@ TEST_F(ProgramImages, TheIconComesInThreeSizes) {
   EXPECT_EQ(widths, (std::vector<int>{16, 32, 48}));
   for (int size : {16, 32, 48}) {
     HICON icon = static_cast<HICON>(LoadImageA(program, "DEFAULT_ICON", IMAGE_ICON, size, size, 0));
-    EXPECT_EQ(shapeOf(icon).width, size);
+    EXPECT_EQ(iconShape(icon).width, size);
     if (icon) DestroyIcon(icon);
   }
 }
@@ -65,7 +48,7 @@ TEST_F(ProgramImages, BothHandCursorsPointWithTheFingerTip) {
   for (WORD id : {1032, 2008}) {
     HCURSOR hand = static_cast<HCURSOR>(LoadImageA(program, MAKEINTRESOURCEA(id), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
     ASSERT_NE(hand, nullptr) << id;
-    const ImageShape shape = shapeOf(hand);
+    const testsupport::IconShape shape = iconShape(hand);
     EXPECT_EQ(shape.hotspotX, 5u) << id;
     EXPECT_EQ(shape.hotspotY, 0u) << id;
     DestroyCursor(hand);
